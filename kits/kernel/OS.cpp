@@ -1,0 +1,15 @@
+#include <OS.h>
+
+#include <cerrno>
+#include <csignal>
+
+status_t
+kill_team(team_id team)
+{
+	// Never a process group or every process: only a real process id.
+	if (team <= 0)
+		return B_BAD_TEAM_ID;
+	if (kill(team, SIGKILL) != 0)
+		return status_from_errno(errno);
+	return B_OK;
+}
