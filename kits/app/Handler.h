@@ -1,0 +1,44 @@
+// BHandler: an object that messages are delivered to. A handler belongs to
+// at most one looper; a looper is itself a handler.
+#ifndef _HANDLER_H
+#define _HANDLER_H
+
+#include <string>
+
+#include <SupportDefs.h>
+
+class BLooper;
+class BMessage;
+
+class BHandler {
+public:
+	explicit BHandler(const char* name = nullptr);
+	virtual ~BHandler();
+	BHandler(const BHandler&) = delete;
+	BHandler& operator=(const BHandler&) = delete;
+
+	// Default: hands the message to the next handler; the end of the chain
+	// drops it.
+	virtual void MessageReceived(BMessage* message);
+
+	BLooper* Looper() const;
+	const char* Name() const;
+	void SetName(const char* name);
+
+	BHandler* NextHandler() const;
+	void SetNextHandler(BHandler* handler);
+
+	// Locks this handler's looper, then checks that the handler still
+	// belongs to it.
+	bool LockLooper();
+	void UnlockLooper();
+
+private:
+	friend class BLooper;
+
+	std::string fName;
+	BLooper* fLooper;
+	BHandler* fNextHandler;
+};
+
+#endif // _HANDLER_H
