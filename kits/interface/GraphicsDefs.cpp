@@ -1,0 +1,36 @@
+#include <GraphicsDefs.h>
+
+bool
+rgb_color::operator==(const rgb_color& other) const
+{
+	return red == other.red && green == other.green && blue == other.blue && alpha == other.alpha;
+}
+
+bool
+rgb_color::operator!=(const rgb_color& other) const
+{
+	return !(*this == other);
+}
+
+rgb_color
+ui_color(color_which which)
+{
+	switch (which) {
+		case B_PANEL_BACKGROUND_COLOR:
+		case B_MENU_BACKGROUND_COLOR:
+			return {216, 216, 216, 255};
+		case B_WINDOW_TAB_COLOR:
+			return {255, 203, 0, 255};
+		case B_KEYBOARD_NAVIGATION_COLOR:
+			return {0, 0, 229, 255};
+		case B_DESKTOP_COLOR:
+			return {51, 102, 152, 255};
+		case B_MENU_SELECTION_BACKGROUND_COLOR:
+			return {115, 120, 184, 255};
+		case B_MENU_SELECTED_ITEM_TEXT_COLOR:
+			return {255, 255, 255, 255};
+		case B_MENU_ITEM_TEXT_COLOR:
+			break;
+	}
+	return {0, 0, 0, 255};
+}
