@@ -7,29 +7,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-entry_ref::entry_ref()
-	:
-	device(-1),
-	directory(-1),
-	name(nullptr)
-{
-}
+entry_ref::entry_ref() : device(-1), directory(-1), name(nullptr) {}
 
 entry_ref::entry_ref(dev_t device, ino_t directory, const char* name)
-	:
-	device(device),
-	directory(directory),
-	name(nullptr)
+    : device(device), directory(directory), name(nullptr)
 {
 	set_name(name);
 }
 
 entry_ref::entry_ref(const entry_ref& other)
-	:
-	device(other.device),
-	directory(other.directory),
-	name(nullptr),
-	directoryPath(other.directoryPath)
+    : device(other.device), directory(other.directory), name(nullptr),
+      directoryPath(other.directoryPath)
 {
 	set_name(other.name);
 }
@@ -107,6 +95,8 @@ get_ref_for_path(const char* path, entry_ref* ref)
 	leaf = full.substr(slash + 1);
 	if (leaf.empty())
 		leaf = ".";
+	if (leaf.size() > NAME_MAX)
+		return B_NAME_TOO_LONG;
 	if (leaf == "." || leaf == "..") {
 		// Name the directory itself through its own parent.
 		char* resolved = realpath(full.c_str(), nullptr);

@@ -35,7 +35,7 @@ struct entry_ref {
 // resolved; the leaf need not exist and is taken as it stands, links
 // included. Relative paths count from the working directory.
 // B_OK, B_BAD_VALUE (no path), B_ENTRY_NOT_FOUND (empty path, missing
-// directory) or the translated errno of a failed look-up.
+// directory), B_NAME_TOO_LONG (a leaf over 255 bytes) or the translated errno of a failed look-up.
 status_t get_ref_for_path(const char* path, entry_ref* ref);
 
 // The absolute path of the entry a ref names; empty when the ref has no
