@@ -1,8 +1,10 @@
 // BHandler: an object that messages are delivered to. A handler belongs to
-// at most one looper; a looper is itself a handler.
+// at most one looper; a looper is itself a handler. A handler deleted while
+// it belongs to a looper leaves it (the looper must be locked).
 #ifndef _HANDLER_H
 #define _HANDLER_H
 
+#include <atomic>
 #include <string>
 
 #include <SupportDefs.h>
@@ -37,7 +39,7 @@ private:
 	friend class BLooper;
 
 	std::string fName;
-	BLooper* fLooper;
+	std::atomic<BLooper*> fLooper;
 	BHandler* fNextHandler;
 };
 

@@ -8,22 +8,35 @@
 // the queue's own lock and delivered after releasing it.
 //
 // Lifetime: a running looper is never deleted directly; Quit() ends it.
-// Quit() from the looper's own thread ends the loop at once and deletes the
-// looper; from another thread it lets the queued messages be handled first,
-// waits for the thread to end and deletes the looper.
+// Quit() must be called with the looper locked. From the looper's own thread
+// it ends the loop at once: the queued messages are dropped and the looper
+// is deleted, in its thread, as soon as the message being handled returns
+// (Quit() itself returns, unlike on BeOS: touch nothing of the looper after
+// it). From another thread it fully unlocks, lets the queued messages be
+// handled first, and returns once the looper's thread has deleted the
+// looper and ended; QuitRequested() is not asked. A looper that never ran is
+// deleted at once by Quit().
+//
+// Handlers are added and removed with the looper locked.
 #ifndef _LOOPER_H
 #define _LOOPER_H
+
+#include <memory>
+#include <vector>
 
 #include <Handler.h>
 #include <OS.h>
 
 class BMessage;
+class LooperPort;
 
 class BLooper : public BHandler {
 public:
 	explicit BLooper(const char* name = nullptr);
 	~BLooper() override;
 
+	// Starts the looper's thread and releases the lock the constructing
+	// thread holds. Returns the thread's id; B_ERROR when already running.
 	virtual thread_id Run();
 	virtual void Quit();
 	// Default: true.
@@ -42,8 +55,8 @@ public:
 	virtual void DispatchMessage(BMessage* message, BHandler* handler);
 	void MessageReceived(BMessage* message) override;
 
-	// Lock() is false when the looper no longer exists (a stale pointer
-	// is fine to pass) or is quitting.
+	// Lock() is false when the looper no longer exists or is quitting; it
+	// reads nothing of a deleted looper (but see LooperList::Lock()).
 	bool Lock();
 	void Unlock();
 	bool IsLocked() const;
@@ -58,8 +71,16 @@ public:
 	static BLooper* LooperForThread(thread_id thread);
 
 private:
-	struct Private;
-	Private* fPrivate;
+	friend class BApplication;
+
+	bool _Loop();
+	void _Dispatch(BMessage* message, BHandler* target);
+	static void _ThreadMain(BLooper* looper, std::shared_ptr<LooperPort> port);
+
+	std::shared_ptr<LooperPort> fPort;
+	std::vector<BHandler*> fHandlers;
+	BMessage* fCurrentMessage;
+	bool fTerminating;
 };
 
 #endif // _LOOPER_H

@@ -72,6 +72,8 @@ private:
 
 	status_t _Add(const char* name, type_code type, Value value);
 	status_t _Find(const char* name, type_code type, int32 index, const Value** value) const;
+	template <typename Type>
+	status_t _FindValue(const char* name, type_code type, int32 index, Type* out) const;
 
 	std::map<std::string, Field> fFields;
 };

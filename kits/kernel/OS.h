@@ -7,6 +7,12 @@
 typedef int32 team_id;
 typedef int32 thread_id;
 
+#define B_INFINITE_TIMEOUT (9223372036854775807LL)
+
+// The calling thread's id when name is null (Linux thread ids are unique
+// across the system); threads are not looked up by name.
+thread_id find_thread(const char* name);
+
 // Sends SIGKILL to that one process. B_BAD_TEAM_ID when there is none.
 status_t kill_team(team_id team);
 
