@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
@@ -61,4 +62,11 @@ TempDirectory::WriteFile(const std::string& name, const std::string& content) co
 	std::string path = *this / name;
 	std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
 	return path;
+}
+
+std::string
+TempDirectory::ReadFile(const std::string& path)
+{
+	std::ifstream in(path, std::ios::binary);
+	return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }

@@ -32,6 +32,9 @@ public:
 	// Creates or replaces the file name with content; its path.
 	std::string WriteFile(const std::string& name, const std::string& content) const;
 
+	// The bytes of any file; empty when it cannot be read.
+	static std::string ReadFile(const std::string& path);
+
 private:
 	std::string fPath;
 	bool fSupportsAttributes;

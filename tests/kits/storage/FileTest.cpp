@@ -8,7 +8,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <spawn.h>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,15 +23,6 @@ protected:
 	SetUp() override
 	{
 		ASSERT_FALSE(fTemp.Path().empty());
-	}
-
-	std::string
-	Content(const std::string& path)
-	{
-		std::ifstream in(path, std::ios::binary);
-		std::stringstream content;
-		content << in.rdbuf();
-		return content.str();
 	}
 
 	TempDirectory fTemp;
@@ -83,30 +73,30 @@ TEST_F(FileTest, CreateEraseAndFailIfExists)
 		ASSERT_EQ(file.InitCheck(), B_OK);
 		EXPECT_EQ(file.Write("first content", 13), 13);
 	}
-	EXPECT_EQ(Content(path), "first content");
+	EXPECT_EQ(TempDirectory::ReadFile(path), "first content");
 
 	{
 		BFile file(path.c_str(), B_WRITE_ONLY | B_CREATE_FILE | B_ERASE_FILE);
 		ASSERT_EQ(file.InitCheck(), B_OK);
 		EXPECT_EQ(file.Write("new", 3), 3);
 	}
-	EXPECT_EQ(Content(path), "new");
+	EXPECT_EQ(TempDirectory::ReadFile(path), "new");
 
 	{
 		BFile file(path.c_str(), B_WRITE_ONLY);
 		EXPECT_EQ(file.Write("N", 1), 1);
 	}
-	EXPECT_EQ(Content(path), "New");
+	EXPECT_EQ(TempDirectory::ReadFile(path), "New");
 
 	{
 		BFile file(path.c_str(), B_WRITE_ONLY | B_OPEN_AT_END);
 		EXPECT_EQ(file.Write("!", 1), 1);
 	}
-	EXPECT_EQ(Content(path), "New!");
+	EXPECT_EQ(TempDirectory::ReadFile(path), "New!");
 
 	EXPECT_EQ(BFile(path.c_str(), B_WRITE_ONLY | B_CREATE_FILE | B_FAIL_IF_EXISTS).InitCheck(),
 	          B_FILE_EXISTS);
-	EXPECT_EQ(Content(path), "New!");
+	EXPECT_EQ(TempDirectory::ReadFile(path), "New!");
 }
 
 TEST_F(FileTest, ReadsAndPositions)

@@ -1,0 +1,46 @@
+// The desktop entry that stands for an application signature: it opens
+// files with the running executable, and lists the MIME types whose
+// preferred application it is. It lives in $XDG_DATA_HOME/applications.
+#ifndef DESKTOP_ENTRY_H
+#define DESKTOP_ENTRY_H
+
+#include <string>
+#include <vector>
+
+#include <SupportDefs.h>
+
+class DesktopEntry {
+public:
+	// "application/x-vnd.VorlixOggVorbisFrontend" gives the id
+	// "vorlix-ogg-vorbis-frontend.desktop" and the name "Vorlix Ogg Vorbis
+	// Frontend". B_BAD_VALUE for a signature that is not an application's.
+	explicit DesktopEntry(const std::string& signature);
+
+	status_t InitCheck() const;
+	const std::string&
+	Id() const
+	{
+		return fId;
+	}
+	std::string Path() const;
+
+	// Adds type to the entry's types, writing the entry if it is missing.
+	status_t AddType(const std::string& type);
+	// Takes type out; the entry goes with its last type.
+	status_t RemoveType(const std::string& type);
+	// The types the entry lists now.
+	std::vector<std::string> Types() const;
+
+	// One argument of an Exec line, quoted as the desktop entry rules ask.
+	static std::string QuoteExecArgument(const std::string& argument);
+
+private:
+	status_t _Write(const std::vector<std::string>& types) const;
+
+	std::string fSignature;
+	std::string fId;
+	std::string fName;
+	status_t fStatus;
+};
+
+#endif // DESKTOP_ENTRY_H

@@ -1,0 +1,40 @@
+#include "DesktopTools.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+status_t
+DesktopTools::Run(const std::string& tool, const std::vector<std::string>& arguments)
+{
+	std::vector<char*> argv;
+	argv.push_back(const_cast<char*>(tool.c_str()));
+	for (const std::string& argument : arguments)
+		argv.push_back(const_cast<char*>(argument.c_str()));
+	argv.push_back(nullptr);
+
+	posix_spawn_file_actions_t actions;
+	posix_spawn_file_actions_init(&actions);
+	posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+	posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+	posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+	pid_t pid;
+	int error = posix_spawnp(&pid, tool.c_str(), &actions, nullptr, argv.data(), environ);
+	posix_spawn_file_actions_destroy(&actions);
+	if (error == ENOENT)
+		return B_ENTRY_NOT_FOUND;
+	if (error != 0)
+		return status_from_errno(error);
+
+	int status = 0;
+	pid_t result;
+	do
+		result = waitpid(pid, &status, 0);
+	while (result < 0 && errno == EINTR);
+	if (result < 0)
+		return status_from_errno(errno);
+	return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? B_OK : B_ERROR;
+}

@@ -1,0 +1,78 @@
+#include "DesktopEntry.h"
+#include "TextFile.h"
+
+#include <climits>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "tests/support/Command.h"
+#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+const char* const kSignature = "application/x-vnd.VorlixOggVorbisFrontend";
+
+// Points $XDG_DATA_HOME at a temporary folder for one test.
+class DesktopEntryTest : public testing::Test {
+protected:
+	void
+	SetUp() override
+	{
+		ASSERT_FALSE(fTemp.Path().empty());
+		fEnvironment.Set("XDG_DATA_HOME", fTemp.Path());
+	}
+
+	TempDirectory fTemp;
+	ScopedEnvironment fEnvironment;
+};
+
+} // namespace
+
+TEST(DesktopEntryNames, ComeFromTheSignature)
+{
+	DesktopEntry entry(kSignature);
+	ASSERT_EQ(entry.InitCheck(), B_OK);
+	EXPECT_EQ(entry.Id(), "vorlix-ogg-vorbis-frontend.desktop");
+	EXPECT_EQ(DesktopEntry("application/x-vnd.Be-elfexecutable").Id(), "be-elfexecutable.desktop");
+	EXPECT_EQ(DesktopEntry("text/plain").InitCheck(), B_BAD_VALUE);
+	EXPECT_EQ(DesktopEntry("application/x-vnd.").InitCheck(), B_BAD_VALUE);
+}
+
+TEST(DesktopEntryNames, ExecArgumentsAreQuotedAndEscaped)
+{
+	EXPECT_EQ(DesktopEntry::QuoteExecArgument("/usr/bin/prog"), "\"/usr/bin/prog\"");
+	EXPECT_EQ(DesktopEntry::QuoteExecArgument("/opt/my prog"), "\"/opt/my prog\"");
+	// A quote, a dollar and a backslash get a backslash, which the string
+	// escaping of the file then doubles; a percent sign doubles.
+	EXPECT_EQ(DesktopEntry::QuoteExecArgument("a\"b$c\\d%e"), "\"a\\\\\"b\\\\$c\\\\\\\\d%%e\"");
+}
+
+TEST_F(DesktopEntryTest, ListsItsTypesAndGoesWithTheLast)
+{
+	DesktopEntry entry(kSignature);
+	ASSERT_EQ(entry.AddType("text/x-VorlixOggVorbisFronted-list"), B_OK);
+	ASSERT_EQ(entry.AddType("text/x-other"), B_OK);
+	ASSERT_EQ(entry.AddType("text/x-other"), B_OK);
+	EXPECT_EQ(entry.Types(),
+	          (std::vector<std::string>{"text/x-VorlixOggVorbisFronted-list", "text/x-other"}));
+	EXPECT_EQ(entry.Path(), fTemp / "applications/vorlix-ogg-vorbis-frontend.desktop");
+
+	std::string content;
+	ASSERT_EQ(TextFile::Read(entry.Path(), &content), B_OK);
+	char self[PATH_MAX];
+	ssize_t length = readlink("/proc/self/exe", self, sizeof(self));
+	ASSERT_GT(length, 0);
+	EXPECT_NE(content.find("\nExec=\"" + std::string(self, length) + "\" %F\n"), std::string::npos)
+	    << content;
+	if (Command::Exists("desktop-file-validate")) {
+		std::string complaints;
+		EXPECT_EQ(Command::Run({"desktop-file-validate", entry.Path()}, &complaints), 0)
+		    << complaints;
+	}
+
+	ASSERT_EQ(entry.RemoveType("text/x-other"), B_OK);
+	EXPECT_EQ(entry.Types(), (std::vector<std::string>{"text/x-VorlixOggVorbisFronted-list"}));
+	ASSERT_EQ(entry.RemoveType("text/x-VorlixOggVorbisFronted-list"), B_OK);
+	EXPECT_FALSE(TextFile::Exists(entry.Path()));
+}

@@ -1,0 +1,6 @@
+// Carries the application's resources in its file and does nothing else.
+int
+main()
+{
+	return 0;
+}
