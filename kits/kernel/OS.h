@@ -6,6 +6,7 @@
 
 typedef int32 team_id;
 typedef int32 thread_id;
+typedef int32 port_id;
 
 #define B_INFINITE_TIMEOUT (9223372036854775807LL)
 

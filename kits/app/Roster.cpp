@@ -1,0 +1,203 @@
+#include <Roster.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <spawn.h>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <AppDefs.h>
+#include <Entry.h>
+#include <Message.h>
+
+#include "ChildWatcher.h"
+
+extern char** environ;
+
+const BRoster* be_roster = new BRoster;
+
+static const char* kOpener = "xdg-open";
+
+app_info::app_info() : thread(-1), team(-1), port(-1), flags(B_MULTIPLE_LAUNCH), signature() {}
+
+// Starts path with argv (ended by a null entry) as a child with only the
+// standard descriptors, an empty signal mask, default handling of the
+// signals a parent commonly catches or ignores, and a process group of its
+// own. glibc reports a failed exec as posix_spawn's result.
+static int
+Spawn(const char* path, bool searchPath, char* const* argv, pid_t* child)
+{
+	posix_spawn_file_actions_t actions;
+	posix_spawnattr_t attributes;
+	posix_spawn_file_actions_init(&actions);
+	posix_spawnattr_init(&attributes);
+	posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+
+	sigset_t none;
+	sigemptyset(&none);
+	posix_spawnattr_setsigmask(&attributes, &none);
+	sigset_t defaults;
+	sigemptyset(&defaults);
+	for (int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGCHLD})
+		sigaddset(&defaults, signal);
+	posix_spawnattr_setsigdefault(&attributes, &defaults);
+	posix_spawnattr_setpgroup(&attributes, 0);
+	posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF |
+	                                          POSIX_SPAWN_SETPGROUP);
+
+	int error = searchPath ? posix_spawnp(child, path, &actions, &attributes, argv, environ)
+	                       : posix_spawn(child, path, &actions, &attributes, argv, environ);
+	posix_spawnattr_destroy(&attributes);
+	posix_spawn_file_actions_destroy(&actions);
+	return error;
+}
+
+BRoster::BRoster() {}
+
+BRoster::~BRoster()
+{
+	// Stops watching first: the hook must not run on a half-destroyed
+	// roster.
+	fChildWatcher.reset();
+}
+
+status_t
+BRoster::Launch(const entry_ref* ref, int argc, const char* const* argv, team_id* team) const
+{
+	std::string path = ref != nullptr ? path_for_ref(*ref) : std::string();
+	entry_ref program;
+	status_t status = B_BAD_VALUE;
+	if (!path.empty() && argc >= 0 && (argc == 0 || argv != nullptr))
+		status = BEntry(path.c_str(), true).GetRef(&program);
+	if (status != B_OK) {
+		if (team != nullptr)
+			*team = -1;
+		return status;
+	}
+	return _Start(path.c_str(), false, argc, argv, &program, true, team);
+}
+
+status_t
+BRoster::Launch(const entry_ref* document, const BMessage*, team_id* team) const
+{
+	std::string path = document != nullptr ? path_for_ref(*document) : std::string();
+	status_t status = B_BAD_VALUE;
+	struct stat info;
+	if (!path.empty())
+		status = stat(path.c_str(), &info) == 0 ? B_OK : status_from_errno(errno);
+	if (status != B_OK) {
+		if (team != nullptr)
+			*team = -1;
+		return status;
+	}
+	const char* argument = path.c_str();
+	return _Start(kOpener, true, 1, &argument, nullptr, false, team);
+}
+
+status_t
+BRoster::Launch(const char* mimeType, int argc, const char* const* argv, team_id* team) const
+{
+	if (mimeType == nullptr || argc != 1 || argv == nullptr || argv[0] == nullptr) {
+		if (team != nullptr)
+			*team = -1;
+		return B_BAD_VALUE;
+	}
+	return _Start(kOpener, true, 1, argv, nullptr, false, team);
+}
+
+status_t
+BRoster::_Start(const char* path, bool searchPath, int argc, const char* const* argv,
+                const entry_ref* ref, bool announce, team_id* team) const
+{
+	std::vector<char*> vector;
+	vector.push_back(const_cast<char*>(path));
+	for (int i = 0; i < argc; i++)
+		vector.push_back(const_cast<char*>(argv[i]));
+	vector.push_back(nullptr);
+
+	if (team != nullptr)
+		*team = -1;
+	pid_t child;
+	int error = Spawn(path, searchPath, vector.data(), &child);
+	if (error != 0)
+		return status_from_errno(error);
+
+	// Known before the watcher can see the child end. The watcher's thread
+	// starts with the first child.
+	ChildWatcher* watcher;
+	{
+		std::scoped_lock lock(fLock);
+		fChildren[child] = Child{ref != nullptr ? *ref : entry_ref(), announce};
+		if (fChildWatcher == nullptr) {
+			fChildWatcher =
+			    std::make_unique<ChildWatcher>([this](team_id ended) { _ChildEnded(ended); });
+		}
+		watcher = fChildWatcher.get();
+	}
+	status_t status = watcher->Watch(child);
+	if (status != B_OK) {
+		// Unwatched, it could be neither announced nor reaped: undo it.
+		{
+			std::scoped_lock lock(fLock);
+			fChildren.erase(child);
+		}
+		kill(child, SIGKILL);
+		while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
+		}
+		return status;
+	}
+	if (team != nullptr)
+		*team = child;
+	return B_OK;
+}
+
+void
+BRoster::_ChildEnded(team_id child) const
+{
+	std::scoped_lock lock(fLock);
+	auto found = fChildren.find(child);
+	if (found == fChildren.end())
+		return;
+	Child ended = found->second;
+	fChildren.erase(found);
+	if (!ended.announce)
+		return;
+	BMessage notice(B_SOME_APP_QUIT);
+	notice.AddRef("be:ref", &ended.ref);
+	notice.AddInt32("be:team", child);
+	for (const Watcher& watcher : fWatchers) {
+		if ((watcher.events & B_REQUEST_QUIT) != 0)
+			watcher.target.SendMessage(&notice);
+	}
+}
+
+status_t
+BRoster::StartWatching(BMessenger target, uint32 events) const
+{
+	if (!target.IsValid())
+		return B_BAD_VALUE;
+	std::scoped_lock lock(fLock);
+	for (Watcher& watcher : fWatchers) {
+		if (watcher.target == target) {
+			watcher.events = events;
+			return B_OK;
+		}
+	}
+	fWatchers.push_back(Watcher{target, events});
+	return B_OK;
+}
+
+status_t
+BRoster::StopWatching(BMessenger target) const
+{
+	std::scoped_lock lock(fLock);
+	auto found = std::find_if(fWatchers.begin(), fWatchers.end(),
+	                          [&](const Watcher& watcher) { return watcher.target == target; });
+	if (found == fWatchers.end())
+		return B_BAD_VALUE;
+	fWatchers.erase(found);
+	return B_OK;
+}

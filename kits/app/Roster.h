@@ -1,0 +1,122 @@
+// BRoster: starts programs and reports when they end.
+//
+// Teams are processes. Launch() starts a program file with posix_spawn,
+// never through a shell: the child gets the file's path as argv[0], then
+// the given arguments, only the standard descriptors, default signal
+// handling and a process group of its own (so that a terminal's Ctrl-C
+// reaches this program, which turns it into a quit request, and not the
+// children). Children keep running when this program quits.
+//
+// One thread per roster watches the children it started and reaps exactly
+// those. When a program started by Launch(ref, argc, argv) ends, for any
+// reason, every messenger watching with B_REQUEST_QUIT gets a
+// B_SOME_APP_QUIT message with "be:ref" (the program file's entry_ref,
+// links followed) and "be:team" (int32). The xdg-open helpers that the
+// document and MIME type forms start are reaped too, but announce nothing:
+// their end says nothing about the application they handed the file to.
+// Only quit notices are sent; B_REQUEST_LAUNCHED is accepted and ignored.
+// A notice is sent with the watchers' lock held, so none arrives for a
+// messenger after StopWatching() has returned.
+//
+// Thread safety: every member may be called from any thread.
+#ifndef _ROSTER_H
+#define _ROSTER_H
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include <EntryRef.h>
+#include <Messenger.h>
+#include <OS.h>
+#include <StorageDefs.h>
+
+class BMessage;
+class ChildWatcher;
+
+enum {
+	B_REQUEST_LAUNCHED = 0x1,
+	B_REQUEST_QUIT = 0x2,
+	B_REQUEST_ACTIVATED = 0x4,
+};
+
+enum {
+	B_SINGLE_LAUNCH = 0x0,
+	B_MULTIPLE_LAUNCH = 0x1,
+	B_EXCLUSIVE_LAUNCH = 0x2,
+	B_LAUNCH_MASK = 0x3,
+	B_BACKGROUND_APP = 0x4,
+	B_ARGV_ONLY = 0x8,
+};
+
+struct app_info {
+	app_info();
+
+	thread_id thread;
+	team_id team;
+	port_id port;
+	uint32 flags;
+	entry_ref ref;
+	char signature[B_MIME_TYPE_LENGTH];
+};
+
+class BRoster {
+public:
+	BRoster();
+	~BRoster();
+	BRoster(const BRoster&) = delete;
+	BRoster& operator=(const BRoster&) = delete;
+
+	// Starts the program file with argc arguments (no program name among
+	// them). B_OK and *team set; otherwise *team is -1 and the status is
+	// the system's reason, translated (B_ENTRY_NOT_FOUND for a missing
+	// file, B_PERMISSION_DENIED for a folder or a file without execute
+	// permission, ...), or B_BAD_VALUE for a ref without a path.
+	status_t Launch(const entry_ref* ref, int argc, const char* const* argv,
+	                team_id* team = nullptr) const;
+	// Opens the document with the desktop's default application, through
+	// xdg-open. The message is not delivered: the application that opens
+	// the document is not one of ours. B_OK means that xdg-open started,
+	// not that an application was found; *team is xdg-open's.
+	status_t Launch(const entry_ref* document, const BMessage* message = nullptr,
+	                team_id* team = nullptr) const;
+	// Hands the one argument (a URL or a path) to the desktop's default
+	// handler, through xdg-open, which picks the application from the
+	// argument itself: a "text/html" page is opened by the web browser.
+	// B_BAD_VALUE without a type or unless argc is 1.
+	status_t Launch(const char* mimeType, int argc, const char* const* argv,
+	                team_id* team = nullptr) const;
+
+	// B_BAD_VALUE for an invalid messenger. Watching again with the same
+	// messenger replaces its events.
+	status_t StartWatching(BMessenger target,
+	                       uint32 events = B_REQUEST_LAUNCHED | B_REQUEST_QUIT) const;
+	// B_BAD_VALUE when that messenger was not watching.
+	status_t StopWatching(BMessenger target) const;
+
+private:
+	struct Child {
+		entry_ref ref;
+		bool announce;
+	};
+	struct Watcher {
+		BMessenger target;
+		uint32 events;
+	};
+
+	status_t _Start(const char* path, bool searchPath, int argc, const char* const* argv,
+	                const entry_ref* ref, bool announce, team_id* team) const;
+	void _ChildEnded(team_id child) const;
+
+	mutable std::mutex fLock;
+	mutable std::map<team_id, Child> fChildren;
+	mutable std::vector<Watcher> fWatchers;
+	mutable std::unique_ptr<ChildWatcher> fChildWatcher;
+};
+
+// The process's roster; never destroyed, so that children started late in
+// the process's life are still reaped while it exits.
+extern const BRoster* be_roster;
+
+#endif // _ROSTER_H

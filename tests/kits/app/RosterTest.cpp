@@ -1,0 +1,366 @@
+#include <Roster.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <poll.h>
+#include <string>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <AppDefs.h>
+#include <Entry.h>
+#include <Message.h>
+
+#include "LooperList.h"
+#include "tests/support/FakeEncoderLog.h"
+#include "tests/support/MessageLog.h"
+#include "tests/support/RecordingLooper.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+// Waits until the process has ended (it need not be our child); true also
+// when it is already gone.
+bool
+WaitForProcessEnd(pid_t pid)
+{
+	int pidfd = (int)syscall(SYS_pidfd_open, pid, 0);
+	if (pidfd < 0)
+		return errno == ESRCH;
+	pollfd polled = {pidfd, POLLIN, 0};
+	bool ended = poll(&polled, 1, (int)(MessageLog::kTimeout / 1000)) == 1;
+	close(pidfd);
+	return ended;
+}
+
+// A roster of the test's own, a watching looper, and a log for the fake
+// encoder, which the children find through the environment.
+class Roster : public testing::Test {
+protected:
+	void
+	SetUp() override
+	{
+		fEncoderLog = std::make_unique<FakeEncoderLog>(fDirectory / "encoder.log");
+		setenv("FAKE_ENCODER_LOG", fEncoderLog->Path().c_str(), 1);
+		setenv("FAKE_ENCODER_MODE", "exit", 1);
+		fWatcher = StartLooper(fNotices);
+		ASSERT_EQ(BEntry(FAKE_ENCODER_PATH, true).GetRef(&fEncoder), B_OK);
+	}
+
+	void
+	TearDown() override
+	{
+		for (BLooper* looper : fLoopers) {
+			if (LooperList::Lock(looper))
+				looper->Quit();
+		}
+		unsetenv("FAKE_ENCODER_LOG");
+		unsetenv("FAKE_ENCODER_MODE");
+	}
+
+	BMessenger
+	StartLooper(std::shared_ptr<MessageLog>& log)
+	{
+		log = std::make_shared<MessageLog>();
+		BLooper* looper = new RecordingLooper(log);
+		looper->Run();
+		fLoopers.push_back(looper);
+		return BMessenger(looper);
+	}
+
+	team_id
+	LaunchEncoder(const char* mode, std::vector<const char*> arguments = {})
+	{
+		setenv("FAKE_ENCODER_MODE", mode, 1);
+		team_id team = 0;
+		EXPECT_EQ(fRoster.Launch(&fEncoder, (int)arguments.size(), arguments.data(), &team), B_OK);
+		EXPECT_GT(team, 0);
+		return team;
+	}
+
+	// The notice at index, checked to name the encoder and the team.
+	void
+	ExpectNotice(const MessageLog& log, size_t index, team_id team)
+	{
+		ASSERT_TRUE(log.WaitForCount(index + 1)) << log.Codes();
+		BMessage notice = log.Messages()[index];
+		EXPECT_EQ(notice.what, (uint32)B_SOME_APP_QUIT);
+		entry_ref ref;
+		EXPECT_EQ(notice.FindRef("be:ref", &ref), B_OK);
+		EXPECT_EQ(ref, fEncoder) << path_for_ref(ref);
+		int32 noticeTeam = -1;
+		EXPECT_EQ(notice.FindInt32("be:team", &noticeTeam), B_OK);
+		EXPECT_EQ(noticeTeam, team);
+	}
+
+	TempDirectory fDirectory;
+	std::unique_ptr<FakeEncoderLog> fEncoderLog;
+	entry_ref fEncoder;
+	BRoster fRoster;
+	std::shared_ptr<MessageLog> fNotices;
+	BMessenger fWatcher;
+	std::vector<BLooper*> fLoopers;
+};
+
+} // namespace
+
+TEST_F(Roster, AnnouncesEveryEndOfAChildWithItsFileAndTeam)
+{
+	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
+	size_t index = 0;
+	for (const char* mode : {"exit", "fail", "crash", "hang"}) {
+		SCOPED_TRACE(mode);
+		team_id team = LaunchEncoder(mode);
+		if (std::string(mode) == "hang") {
+			EXPECT_EQ(kill_team(team), B_OK);
+		}
+		ExpectNotice(*fNotices, index++, team);
+	}
+	ASSERT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
+	EXPECT_EQ(fNotices->Count(), index) << fNotices->Codes();
+}
+
+TEST_F(Roster, NamesTheFileALinkLeadsTo)
+{
+	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
+	std::string link = fDirectory / "encoder link";
+	ASSERT_EQ(symlink(FAKE_ENCODER_PATH, link.c_str()), 0);
+	entry_ref linkRef;
+	ASSERT_EQ(get_ref_for_path(link.c_str(), &linkRef), B_OK);
+	team_id team = -1;
+	ASSERT_EQ(fRoster.Launch(&linkRef, 0, nullptr, &team), B_OK);
+	ExpectNotice(*fNotices, 0, team);
+}
+
+TEST_F(Roster, PassesTheArgumentsAfterTheProgramsPath)
+{
+	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
+	std::vector<const char*> arguments = {"-b", "128", "", "/a path/with \"quotes\"", "\\"};
+	team_id team = LaunchEncoder("exit", arguments);
+	ExpectNotice(*fNotices, 0, team);
+	std::vector<FakeEncoderLog::Record> records = fEncoderLog->Records();
+	ASSERT_EQ(records.size(), 1u);
+	EXPECT_EQ(records[0].pid, team);
+	std::vector<std::string> expected(arguments.begin(), arguments.end());
+	EXPECT_EQ(records[0].arguments, expected)
+	    << "expected " << FakeEncoderLog::Describe(expected) << "\n  actual "
+	    << FakeEncoderLog::Describe(records[0].arguments);
+}
+
+TEST_F(Roster, ChildrenGetOnlyTheStandardDescriptorsAndAProcessGroupOfTheirOwn)
+{
+	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
+	// A descriptor that an exec'd child would keep unless it is closed.
+	std::string marker = fDirectory.WriteFile("marker", "");
+	int leaky = open(marker.c_str(), O_RDONLY);
+	ASSERT_GE(leaky, 0);
+	// Without a log the encoder opens no file of its own.
+	unsetenv("FAKE_ENCODER_LOG");
+	team_id team = LaunchEncoder("hang");
+	close(leaky);
+
+	// Past the standard three, the child may only have a file open that
+	// its dynamic loader is reading: no pipe, event or process descriptor,
+	// and not the marker.
+	std::string fdFolder = "/proc/" + std::to_string(team) + "/fd";
+	DIR* folder = opendir(fdFolder.c_str());
+	ASSERT_NE(folder, nullptr);
+	while (dirent* entry = readdir(folder)) {
+		if (entry->d_name[0] == '.' || atoi(entry->d_name) <= STDERR_FILENO)
+			continue;
+		char target[4096] = {};
+		std::string link = fdFolder + "/" + entry->d_name;
+		if (readlink(link.c_str(), target, sizeof(target) - 1) < 0)
+			continue;
+		EXPECT_EQ(target[0], '/') << entry->d_name << " -> " << target;
+		EXPECT_NE(target, marker) << entry->d_name;
+	}
+	closedir(folder);
+	EXPECT_EQ(getpgid(team), team);
+	EXPECT_EQ(kill_team(team), B_OK);
+	ExpectNotice(*fNotices, 0, team);
+}
+
+TEST_F(Roster, LaunchFailuresStartNothing)
+{
+	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
+	std::string notExecutable = fDirectory.WriteFile("script", "#!/bin/sh\nexit 0\n");
+	ASSERT_EQ(chmod(notExecutable.c_str(), 0644), 0);
+	struct Case {
+		std::string path;
+		status_t status;
+	};
+	for (const Case& test :
+	     {Case{fDirectory / "missing", B_ENTRY_NOT_FOUND},
+	      Case{fDirectory.Path(), B_PERMISSION_DENIED}, Case{notExecutable, B_PERMISSION_DENIED}}) {
+		SCOPED_TRACE(test.path);
+		entry_ref ref;
+		ASSERT_EQ(get_ref_for_path(test.path.c_str(), &ref), B_OK);
+		team_id team = 12345;
+		EXPECT_EQ(fRoster.Launch(&ref, 0, nullptr, &team), test.status);
+		EXPECT_EQ(team, -1);
+	}
+	entry_ref empty;
+	team_id team = 12345;
+	EXPECT_EQ(fRoster.Launch(&empty, 0, nullptr, &team), B_BAD_VALUE);
+	EXPECT_EQ(team, -1);
+	const char* argument = "x";
+	EXPECT_EQ(fRoster.Launch(&fEncoder, -1, &argument, &team), B_BAD_VALUE);
+	EXPECT_EQ(fRoster.Launch(&fEncoder, 1, nullptr, &team), B_BAD_VALUE);
+
+	// Only the one child started afterwards is ever announced.
+	team = LaunchEncoder("exit");
+	ExpectNotice(*fNotices, 0, team);
+	ASSERT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
+	EXPECT_EQ(fNotices->Count(), 1u) << fNotices->Codes();
+	EXPECT_EQ(fEncoderLog->Records().size(), 1u);
+}
+
+TEST_F(Roster, StopWatchingEndsTheNotices)
+{
+	std::shared_ptr<MessageLog> otherNotices;
+	BMessenger other = StartLooper(otherNotices);
+	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
+	ASSERT_EQ(fRoster.StartWatching(other, B_REQUEST_QUIT), B_OK);
+	EXPECT_EQ(fRoster.StopWatching(fWatcher), B_OK);
+	EXPECT_EQ(fRoster.StopWatching(fWatcher), B_BAD_VALUE);
+
+	// The notices go out together: once the other watcher has its own,
+	// none is on its way to the first.
+	team_id team = LaunchEncoder("exit");
+	ExpectNotice(*otherNotices, 0, team);
+	ASSERT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
+	EXPECT_EQ(fNotices->Count(), 0u) << fNotices->Codes();
+}
+
+TEST_F(Roster, WatchingAgainReplacesTheEvents)
+{
+	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
+	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
+	std::shared_ptr<MessageLog> launchOnly;
+	BMessenger launches = StartLooper(launchOnly);
+	ASSERT_EQ(fRoster.StartWatching(launches, B_REQUEST_QUIT), B_OK);
+	ASSERT_EQ(fRoster.StartWatching(launches, B_REQUEST_LAUNCHED), B_OK);
+	team_id team = LaunchEncoder("exit");
+	ExpectNotice(*fNotices, 0, team);
+	ASSERT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
+	EXPECT_EQ(fNotices->Count(), 1u) << "watching twice is not announcing twice";
+	EXPECT_EQ(launchOnly->Count(), 0u) << launchOnly->Codes();
+	EXPECT_EQ(fRoster.StartWatching(BMessenger(), B_REQUEST_QUIT), B_BAD_VALUE);
+}
+
+TEST_F(Roster, ChildrenOutliveTheRoster)
+{
+	team_id team = -1;
+	{
+		BRoster roster;
+		setenv("FAKE_ENCODER_MODE", "hang", 1);
+		ASSERT_EQ(roster.Launch(&fEncoder, 0, nullptr, &team), B_OK);
+	}
+	EXPECT_EQ(kill(team, 0), 0) << "still running";
+	// No longer watched: reaping it falls to this process.
+	EXPECT_EQ(kill_team(team), B_OK);
+	int status = 0;
+	ASSERT_EQ(waitpid(team, &status, 0), team);
+	EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+}
+
+TEST_F(Roster, ThePlatformsRosterAnnouncesToo)
+{
+	ASSERT_NE(be_roster, nullptr);
+	ASSERT_EQ(be_roster->StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
+	team_id team = -1;
+	ASSERT_EQ(be_roster->Launch(&fEncoder, 0, nullptr, &team), B_OK);
+	ExpectNotice(*fNotices, 0, team);
+	EXPECT_EQ(be_roster->StopWatching(fWatcher), B_OK);
+}
+
+// xdg-open is replaced by a stub that records its arguments, one per line.
+class RosterOpener : public Roster {
+protected:
+	void
+	SetUp() override
+	{
+		Roster::SetUp();
+		fStubLog = fDirectory / "opener.log";
+		std::string stub = fDirectory.WriteFile(
+		    "xdg-open", "#!/bin/sh\nfor argument in \"$@\"; do echo \"$argument\" >> '" + fStubLog +
+		                    "'; done\n");
+		ASSERT_EQ(chmod(stub.c_str(), 0755), 0);
+		const char* path = getenv("PATH");
+		fSavedPath = path != nullptr ? path : "";
+		setenv("PATH", (fDirectory.Path() + ":" + fSavedPath).c_str(), 1);
+	}
+
+	void
+	TearDown() override
+	{
+		setenv("PATH", fSavedPath.c_str(), 1);
+		Roster::TearDown();
+	}
+
+	std::string
+	StubLog() const
+	{
+		std::ifstream file(fStubLog);
+		return std::string(std::istreambuf_iterator<char>(file), {});
+	}
+
+	std::string fStubLog;
+	std::string fSavedPath;
+};
+
+TEST_F(RosterOpener, OpensADocumentWithoutAnnouncingIt)
+{
+	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
+	std::string document = fDirectory.WriteFile("leggimi", "testo");
+	entry_ref ref;
+	ASSERT_EQ(get_ref_for_path(document.c_str(), &ref), B_OK);
+	team_id opener = -1;
+	ASSERT_EQ(fRoster.Launch(&ref, nullptr, &opener), B_OK);
+	ASSERT_GT(opener, 0);
+	ASSERT_TRUE(WaitForProcessEnd(opener));
+	EXPECT_EQ(StubLog(), document + "\n");
+
+	// A program's end after the opener's is announced, the opener's is not.
+	team_id team = LaunchEncoder("exit");
+	ExpectNotice(*fNotices, 0, team);
+	ASSERT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
+	EXPECT_EQ(fNotices->Count(), 1u);
+
+	entry_ref missing;
+	ASSERT_EQ(get_ref_for_path((fDirectory / "missing").c_str(), &missing), B_OK);
+	EXPECT_EQ(fRoster.Launch(&missing, nullptr, &opener), B_ENTRY_NOT_FOUND);
+	EXPECT_EQ(opener, -1);
+}
+
+TEST_F(RosterOpener, HandsAUrlToTheDesktop)
+{
+	const char* url = "https://example.org/vorlix";
+	team_id opener = -1;
+	ASSERT_EQ(fRoster.Launch("text/html", 1, &url, &opener), B_OK);
+	ASSERT_TRUE(WaitForProcessEnd(opener));
+	EXPECT_EQ(StubLog(), std::string(url) + "\n");
+
+	EXPECT_EQ(fRoster.Launch("text/html", 0, nullptr, &opener), B_BAD_VALUE);
+	const char* two[] = {url, url};
+	EXPECT_EQ(fRoster.Launch("text/html", 2, two, &opener), B_BAD_VALUE);
+	EXPECT_EQ(fRoster.Launch((const char*)nullptr, 1, &url, &opener), B_BAD_VALUE);
+}
+
+TEST_F(RosterOpener, FailsWithoutAnOpener)
+{
+	TempDirectory empty;
+	setenv("PATH", empty.Path().c_str(), 1);
+	const char* url = "https://example.org/vorlix";
+	team_id opener = 0;
+	EXPECT_EQ(fRoster.Launch("text/html", 1, &url, &opener), B_ENTRY_NOT_FOUND);
+	EXPECT_EQ(opener, -1);
+}

@@ -1,0 +1,54 @@
+#include "FakeEncoderLog.h"
+
+#include <fstream>
+#include <sstream>
+
+FakeEncoderLog::FakeEncoderLog(std::string path) : fPath(std::move(path)) {}
+
+const std::string&
+FakeEncoderLog::Path() const
+{
+	return fPath;
+}
+
+static std::string
+FromHex(const std::string& hex)
+{
+	std::string bytes;
+	for (size_t i = 0; i + 1 < hex.size(); i += 2)
+		bytes += (char)std::stoi(hex.substr(i, 2), nullptr, 16);
+	return bytes;
+}
+
+std::vector<FakeEncoderLog::Record>
+FakeEncoderLog::Records() const
+{
+	std::vector<Record> records;
+	std::ifstream file(fPath);
+	std::string line;
+	while (std::getline(file, line)) {
+		std::istringstream fields(line);
+		std::string field;
+		std::getline(fields, field, '\t');
+		Record record{(pid_t)std::stol(field), {}};
+		while (std::getline(fields, field, '\t'))
+			record.arguments.push_back(FromHex(field));
+		// A trailing empty argument leaves no field for getline to find.
+		if (!line.empty() && line.back() == '\t')
+			record.arguments.push_back(std::string());
+		records.push_back(record);
+	}
+	return records;
+}
+
+std::string
+FakeEncoderLog::Describe(const std::vector<std::string>& arguments)
+{
+	std::string text;
+	for (const std::string& argument : arguments) {
+		if (!text.empty())
+			text += ' ';
+		text += "[" + argument + "]";
+	}
+	return text.empty() ? "(no arguments)" : text;
+}
