@@ -1,9 +1,36 @@
 #include "FakeEncoderLog.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
-FakeEncoderLog::FakeEncoderLog(std::string path) : fPath(std::move(path)) {}
+#include <Entry.h>
+
+FakeEncoderLog::FakeEncoderLog(std::string path) : fPath(std::move(path))
+{
+	setenv("FAKE_ENCODER_LOG", fPath.c_str(), 1);
+	SetMode("exit");
+}
+
+FakeEncoderLog::~FakeEncoderLog()
+{
+	unsetenv("FAKE_ENCODER_LOG");
+	unsetenv("FAKE_ENCODER_MODE");
+}
+
+void
+FakeEncoderLog::SetMode(const char* mode)
+{
+	setenv("FAKE_ENCODER_MODE", mode, 1);
+}
+
+entry_ref
+FakeEncoderLog::Ref()
+{
+	entry_ref ref;
+	BEntry(FAKE_ENCODER_PATH, true).GetRef(&ref);
+	return ref;
+}
 
 const std::string&
 FakeEncoderLog::Path() const

@@ -1,11 +1,15 @@
-// FakeEncoderLog: reads back what the stand-in encoder recorded (see
-// fake_encoder.cpp): one record per start, its process id and arguments.
+// FakeEncoderLog: while it lives, points the stand-in encoder (see
+// fake_encoder.cpp) at a log file and tells it how to behave, through the
+// environment that children inherit; reads back what it recorded, one
+// record per start: its process id and arguments.
 #ifndef FAKE_ENCODER_LOG_H
 #define FAKE_ENCODER_LOG_H
 
 #include <string>
 #include <sys/types.h>
 #include <vector>
+
+#include <EntryRef.h>
 
 class FakeEncoderLog {
 public:
@@ -14,7 +18,17 @@ public:
 		std::vector<std::string> arguments;
 	};
 
+	// The mode starts as "exit".
 	explicit FakeEncoderLog(std::string path);
+	~FakeEncoderLog();
+	FakeEncoderLog(const FakeEncoderLog&) = delete;
+	FakeEncoderLog& operator=(const FakeEncoderLog&) = delete;
+
+	// "exit", "fail", "crash", "hang" or "output", for encoders started
+	// from now on.
+	void SetMode(const char* mode);
+	// The stand-in's program file, links followed.
+	static entry_ref Ref();
 
 	const std::string& Path() const;
 	// Every record so far, in the order the encoders wrote them.

@@ -1,12 +1,19 @@
 #include "Watchdog.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
 Watchdog::Watchdog(bigtime_t timeout)
 {
 	fThread = std::thread([this, timeout] {
+		// Signals sent to the process are for the test's threads: under
+		// ThreadSanitizer one caught here would only be handled when this
+		// thread wakes up.
+		sigset_t all;
+		sigfillset(&all);
+		pthread_sigmask(SIG_BLOCK, &all, nullptr);
 		std::unique_lock lock(fLock);
 		if (!fDisarmed.wait_for(lock, std::chrono::microseconds(timeout),
 		                        [this] { return fDone; })) {

@@ -48,10 +48,8 @@ protected:
 	SetUp() override
 	{
 		fEncoderLog = std::make_unique<FakeEncoderLog>(fDirectory / "encoder.log");
-		setenv("FAKE_ENCODER_LOG", fEncoderLog->Path().c_str(), 1);
-		setenv("FAKE_ENCODER_MODE", "exit", 1);
+		fEncoder = FakeEncoderLog::Ref();
 		fWatcher = StartLooper(fNotices);
-		ASSERT_EQ(BEntry(FAKE_ENCODER_PATH, true).GetRef(&fEncoder), B_OK);
 	}
 
 	void
@@ -61,8 +59,6 @@ protected:
 			if (LooperList::Lock(looper))
 				looper->Quit();
 		}
-		unsetenv("FAKE_ENCODER_LOG");
-		unsetenv("FAKE_ENCODER_MODE");
 	}
 
 	BMessenger
@@ -78,7 +74,7 @@ protected:
 	team_id
 	LaunchEncoder(const char* mode, std::vector<const char*> arguments = {})
 	{
-		setenv("FAKE_ENCODER_MODE", mode, 1);
+		fEncoderLog->SetMode(mode);
 		team_id team = 0;
 		EXPECT_EQ(fRoster.Launch(&fEncoder, (int)arguments.size(), arguments.data(), &team), B_OK);
 		EXPECT_GT(team, 0);
@@ -261,7 +257,7 @@ TEST_F(Roster, ChildrenOutliveTheRoster)
 	team_id team = -1;
 	{
 		BRoster roster;
-		setenv("FAKE_ENCODER_MODE", "hang", 1);
+		fEncoderLog->SetMode("hang");
 		ASSERT_EQ(roster.Launch(&fEncoder, 0, nullptr, &team), B_OK);
 	}
 	EXPECT_EQ(kill(team, 0), 0) << "still running";
