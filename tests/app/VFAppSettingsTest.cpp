@@ -1,0 +1,193 @@
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/xattr.h>
+
+#include "tests/support/Command.h"
+#include "tests/support/TempDirectory.h"
+
+namespace {
+
+struct Settings {
+	std::string encoderLocation;
+	bool dontCloseOnAdd;
+	bool dontClearOnOpen;
+	bool selfRegisterMimeType;
+
+	bool operator==(const Settings&) const = default;
+};
+
+std::ostream&
+operator<<(std::ostream& out, const Settings& settings)
+{
+	return out << "{\"" << settings.encoderLocation << "\", " << settings.dontCloseOnAdd << ", "
+	           << settings.dontClearOnOpen << ", " << settings.selfRegisterMimeType << "}";
+}
+
+const Settings kDefaults = {"/usr/bin/oggenc", false, false, true};
+
+std::string
+FromHex(const std::string& hex)
+{
+	std::string bytes;
+	for (size_t i = 0; i + 1 < hex.size(); i += 2)
+		bytes += (char)std::stoi(hex.substr(i, 2), nullptr, 16);
+	return bytes;
+}
+
+// A copy of a program that builds the application object and runs its
+// settings store on its own file, which is then running.
+class VFAppSettingsTest : public testing::Test {
+protected:
+	void
+	SetUp() override
+	{
+		if (!fTemp.SupportsAttributes())
+			GTEST_SKIP() << "no directory here keeps user extended attributes";
+		fProgram = fTemp / "Vorlix OggVorbis Frontend";
+		std::filesystem::copy_file(SETTINGS_PROBE_PATH, fProgram);
+	}
+
+	Settings
+	Read()
+	{
+		std::string output;
+		EXPECT_EQ(Command::Run({fProgram}, &output), 0);
+		Settings settings = {};
+		size_t first = output.find('\n');
+		if (first == std::string::npos || output.size() < first + 7) {
+			ADD_FAILURE() << "unexpected output: " << output;
+			return settings;
+		}
+		settings.encoderLocation = FromHex(output.substr(0, first));
+		settings.dontCloseOnAdd = output[first + 1] == '1';
+		settings.dontClearOnOpen = output[first + 3] == '1';
+		settings.selfRegisterMimeType = output[first + 5] == '1';
+		return settings;
+	}
+
+	void
+	Write(const Settings& settings)
+	{
+		ASSERT_EQ(
+		    Command::Run({fProgram, "write", settings.encoderLocation,
+		                  settings.dontCloseOnAdd ? "1" : "0", settings.dontClearOnOpen ? "1" : "0",
+		                  settings.selfRegisterMimeType ? "1" : "0"}),
+		    0);
+	}
+
+	void
+	SetRaw(const char* name, const std::string& value)
+	{
+		ASSERT_EQ(setxattr(fProgram.c_str(), (std::string("user.") + name).c_str(), value.data(),
+		                   value.size(), 0),
+		          0);
+	}
+
+	std::string
+	Raw(const char* name)
+	{
+		char value[4096];
+		ssize_t length =
+		    getxattr(fProgram.c_str(), (std::string("user.") + name).c_str(), value, sizeof(value));
+		return length < 0 ? "<missing>" : std::string(value, length);
+	}
+
+	TempDirectory fTemp;
+	std::string fProgram;
+};
+
+} // namespace
+
+TEST_F(VFAppSettingsTest, FirstStartHasTheDefaults)
+{
+	EXPECT_EQ(Read(), kDefaults);
+}
+
+TEST_F(VFAppSettingsTest, EverySettingSurvivesARoundTrip)
+{
+	Settings changed = {"/opt/encoder; \"mio\"/oggenc è", true, true, false};
+	Write(changed);
+	EXPECT_EQ(Read(), changed);
+	Settings back = {"/usr/local/bin/oggenc", false, false, true};
+	Write(back);
+	EXPECT_EQ(Read(), back);
+}
+
+TEST_F(VFAppSettingsTest, BytesOnDiskAreTheTextWithItsTerminatorAndOneByteSwitches)
+{
+	Write({"/opt/oggenc", true, false, true});
+	EXPECT_EQ(Raw("encoder_location"), std::string("/opt/oggenc\0", 12));
+	EXPECT_EQ(Raw("dont_close_on_add"), std::string("\1", 1));
+	EXPECT_EQ(Raw("dont_clear_on_open"), std::string("\0", 1));
+	EXPECT_EQ(Raw("self_register_mime_type"), std::string("\1", 1));
+
+	if (Command::Exists("getfattr")) {
+		std::string shown;
+		ASSERT_EQ(
+		    Command::Run({"getfattr", "--only-values", "-n", "user.encoder_location", fProgram},
+		                 &shown),
+		    0);
+		EXPECT_EQ(shown, std::string("/opt/oggenc\0", 12));
+	}
+}
+
+TEST_F(VFAppSettingsTest, MissingLocationBesidePresentSwitches)
+{
+	SetRaw("dont_close_on_add", std::string("\1", 1));
+	SetRaw("dont_clear_on_open", std::string("\1", 1));
+	SetRaw("self_register_mime_type", std::string("\0", 1));
+	EXPECT_EQ(Read(), (Settings{"/usr/bin/oggenc", true, true, false}));
+}
+
+TEST_F(VFAppSettingsTest, EmptyAttributesLeaveTheDefaults)
+{
+	for (const char* name :
+	     {"encoder_location", "dont_close_on_add", "dont_clear_on_open", "self_register_mime_type"})
+		SetRaw(name, "");
+	EXPECT_EQ(Read(), kDefaults);
+}
+
+TEST_F(VFAppSettingsTest, LocationsThatDoNotFitTheBufferAreCut)
+{
+	// Longer than the buffer: the first 1023 bytes.
+	std::string longer(2000, 'x');
+	longer[0] = '/';
+	SetRaw("encoder_location", longer);
+	EXPECT_EQ(Read().encoderLocation, longer.substr(0, 1023));
+
+	SetRaw("encoder_location", longer.substr(0, 1024));
+	EXPECT_EQ(Read().encoderLocation, longer.substr(0, 1023));
+
+	// Short and without its terminator: exactly its bytes, nothing of the
+	// default behind them.
+	SetRaw("encoder_location", "/a");
+	EXPECT_EQ(Read().encoderLocation, "/a");
+
+	SetRaw("encoder_location", std::string("/b\0junk", 7));
+	EXPECT_EQ(Read().encoderLocation, "/b");
+}
+
+TEST_F(VFAppSettingsTest, AnyNonZeroSwitchByteIsTrue)
+{
+	SetRaw("dont_close_on_add", "\x02");
+	SetRaw("dont_clear_on_open", "\xff");
+	EXPECT_EQ(Read(), (Settings{"/usr/bin/oggenc", true, true, true}));
+}
+
+TEST_F(VFAppSettingsTest, ExecutableThatCannotBeOpenedKeepsTheDefaults)
+{
+	Write({"/opt/oggenc", true, true, false});
+	// The program removes its own file before it reads and writes: neither
+	// can open it, reading gives the defaults and writing creates nothing.
+	std::string output;
+	ASSERT_EQ(Command::Run({fProgram, "orphan"}, &output), 0);
+	std::string expected;
+	for (unsigned char c : kDefaults.encoderLocation) {
+		char hex[3];
+		snprintf(hex, sizeof(hex), "%02x", c);
+		expected += hex;
+	}
+	EXPECT_EQ(output, expected + "\n0\n0\n1\n");
+	EXPECT_FALSE(std::filesystem::exists(fProgram));
+}
