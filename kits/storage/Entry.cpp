@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -193,4 +194,23 @@ BEntry::Remove()
 		return status_from_errno(errno);
 	int result = S_ISDIR(info.st_mode) ? rmdir(path.c_str()) : unlink(path.c_str());
 	return result == 0 ? B_OK : status_from_errno(errno);
+}
+
+status_t
+BEntry::Rename(const char* path, bool clobber)
+{
+	if (fStatus != B_OK)
+		return fStatus;
+	if (path == nullptr || path[0] == '\0')
+		return B_BAD_VALUE;
+	std::string from = path_for_ref(fRef);
+	std::string to = path;
+	if (to[0] != '/')
+		to = from.substr(0, from.rfind('/') + 1) + to;
+	struct stat info;
+	if (!clobber && lstat(to.c_str(), &info) == 0)
+		return B_FILE_EXISTS;
+	if (rename(from.c_str(), to.c_str()) != 0)
+		return status_from_errno(errno);
+	return SetTo(to.c_str());
 }

@@ -45,6 +45,10 @@ public:
 	// Unlinks the entry (an empty directory is removed); the object stays
 	// valid and names an abstract entry afterwards.
 	status_t Remove();
+	// Moves the entry to path (relative paths start at the entry's
+	// directory) in one step; the object then names the new place. Without
+	// clobber an existing entry there gives B_FILE_EXISTS.
+	status_t Rename(const char* path, bool clobber = false);
 
 private:
 	bool _Stat(unsigned int typeMask) const;

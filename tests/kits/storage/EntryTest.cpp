@@ -187,6 +187,28 @@ TEST_F(EntryTest, RemoveLeavesAnAbstractEntry)
 	EXPECT_TRUE(BEntry((fTemp / "kept").c_str()).Exists());
 }
 
+TEST_F(EntryTest, RenameReplacesOnlyWhenAskedAndFollowsTheEntry)
+{
+	fTemp.WriteFile("new", "new");
+	fTemp.WriteFile("old", "old");
+	BEntry entry((fTemp / "new").c_str());
+
+	EXPECT_EQ(entry.Rename("old"), B_FILE_EXISTS);
+	EXPECT_EQ(TempDirectory::ReadFile(fTemp / "old"), "old");
+	EXPECT_EQ(PathOf(entry), fTemp / "new");
+
+	EXPECT_EQ(entry.Rename("old", true), B_OK);
+	EXPECT_EQ(TempDirectory::ReadFile(fTemp / "old"), "new");
+	EXPECT_FALSE(BEntry((fTemp / "new").c_str()).Exists());
+	EXPECT_EQ(PathOf(entry), fTemp / "old");
+
+	ASSERT_EQ(mkdir((fTemp / "dir").c_str(), 0755), 0);
+	EXPECT_EQ(entry.Rename((fTemp / "dir/moved").c_str()), B_OK);
+	EXPECT_EQ(TempDirectory::ReadFile(fTemp / "dir/moved"), "new");
+	EXPECT_EQ(entry.Rename((fTemp / "missing/moved").c_str()), B_ENTRY_NOT_FOUND);
+	EXPECT_EQ(BEntry().Rename("x"), B_NO_INIT);
+}
+
 TEST(EntryRef, RootNamesItself)
 {
 	entry_ref root;
