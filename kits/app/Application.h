@@ -37,6 +37,9 @@ public:
 	// The signature must be a MIME type "application/...". With an error
 	// pointer a bad signature, or a second application, is reported there
 	// (and Run() must not be called); without one it ends the process.
+	// Without an error pointer it also installs the platform's display
+	// when none is current (see Display::InstallPlatformDisplay()), and
+	// ends the process with the display's reason when it cannot open one.
 	explicit BApplication(const char* signature);
 	BApplication(const char* signature, status_t* error);
 	~BApplication() override;

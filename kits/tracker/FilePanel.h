@@ -22,6 +22,7 @@
 #ifndef _FILE_PANEL_H
 #define _FILE_PANEL_H
 
+#include <functional>
 #include <sys/stat.h>
 
 #include <EntryRef.h>
@@ -89,7 +90,12 @@ public:
 private:
 	class PanelWindow;
 
+	// Runs the change with the window locked; nothing when the window is
+	// gone (the application's quit round closes panels too).
+	void _Change(const std::function<void(PanelWindow* window)>& change) const;
+
 	PanelWindow* fWindow;
+	file_panel_mode fMode;
 };
 
 #endif // _FILE_PANEL_H

@@ -1,5 +1,7 @@
 #include "Display.h"
 
+#include <Application.h>
+
 #include <gtest/gtest.h>
 
 #include "FixedFont.h"
@@ -67,4 +69,16 @@ TEST(Display, TokensAreNeverReused)
 	int32 second = Display::NewToken();
 	EXPECT_GT(first, 0);
 	EXPECT_GT(second, first);
+}
+
+TEST(Display, ProgramWithoutADisplaySaysSoAndExits)
+{
+	GTEST_FLAG_SET(death_test_style, "threadsafe");
+	EXPECT_EXIT(
+	    {
+		    Display::SetFactory(FailToOpen);
+		    BApplication::SetLaunchFiles(0, nullptr);
+		    BApplication app("application/x-vnd.Vorlix-Test");
+	    },
+	    testing::ExitedWithCode(1), "Impossibile aprire il display :99");
 }

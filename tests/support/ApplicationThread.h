@@ -1,0 +1,37 @@
+// ApplicationThread: runs an application in a thread of its own, as main()
+// runs it in the main thread, so that the test's thread stays free to act
+// as the user. The application is built, run and deleted in that thread,
+// since a looper's first lock belongs to the thread that builds it.
+//
+// The application starts without launch files. The destructor asks it to
+// quit if it still runs and waits for its thread, bounded by a watchdog.
+#ifndef APPLICATION_THREAD_H
+#define APPLICATION_THREAD_H
+
+#include <functional>
+#include <thread>
+
+class BApplication;
+
+class ApplicationThread {
+public:
+	using Factory = std::function<BApplication*()>;
+
+	// Returns once the application is built.
+	explicit ApplicationThread(Factory factory);
+	~ApplicationThread();
+	ApplicationThread(const ApplicationThread&) = delete;
+	ApplicationThread& operator=(const ApplicationThread&) = delete;
+
+	// Valid until Quit() returns.
+	BApplication* Application() const;
+	// Sends B_QUIT_REQUESTED and waits until the application's thread has
+	// deleted it; the application's quit round closes the windows.
+	void Quit();
+
+private:
+	BApplication* fApplication;
+	std::thread fThread;
+};
+
+#endif // APPLICATION_THREAD_H
