@@ -1,3 +1,4 @@
+#include <Application.h>
 #include <Menu.h>
 #include <MenuBar.h>
 #include <MenuField.h>
@@ -5,8 +6,10 @@
 #include <Message.h>
 #include <Messenger.h>
 
+#include <atomic>
 #include <cstdio>
 
+#include "tests/support/ApplicationThread.h"
 #include "tests/support/HeadlessFixture.h"
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingLooper.h"
@@ -192,4 +195,40 @@ TEST_F(Menus, DisabledMenuIgnoresLateChoices)
 	late.AddInt32("be:item", item);
 	BMessenger(window).SendMessage(&late);
 	EXPECT_EQ(user.MarkedItem(kTitle, "BitrateField"), "Default");
+}
+
+TEST_F(Menus, ItemAimedAtTheApplicationReachesItsAboutHook)
+{
+	std::atomic<int32> abouts{0};
+	class AboutApp : public BApplication {
+	public:
+		explicit AboutApp(std::atomic<int32>* abouts)
+		    : BApplication("application/x-vnd.Vorlix-MenuTest"), fAbouts(abouts)
+		{
+		}
+
+		void
+		AboutRequested() override
+		{
+			(*fAbouts)++;
+		}
+
+	private:
+		std::atomic<int32>* fAbouts;
+	};
+	ApplicationThread application([&] { return new AboutApp(&abouts); });
+
+	BMenuBar* bar = new BMenuBar(BRect(0, 0, 10, 10), "MenuBar");
+	BMenu* help = new BMenu("?");
+	BMenuItem* about = new BMenuItem("Informazioni su...", new BMessage(B_ABOUT_REQUESTED));
+	EXPECT_EQ(about->SetTarget(be_app), B_OK);
+	help->AddItem(about);
+	bar->AddItem(help);
+	window->AddChild(bar);
+	window->Show();
+
+	ASSERT_TRUE(user.ChooseMenuItem(kTitle, "MenuBar", {"?", "Informazioni su..."}));
+	EXPECT_EQ(abouts, 1);
+	EXPECT_EQ(windowLog->Count(), 0u) << windowLog->Codes();
+	application.Quit();
 }
