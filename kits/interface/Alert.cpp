@@ -1,5 +1,6 @@
 #include <Alert.h>
 
+#include <LooperList.h>
 #include <Message.h>
 
 #include "Display.h"
@@ -30,8 +31,9 @@ BAlert::Go()
 	std::future<int32> pressed = fPressed.get_future();
 	Show();
 	int32 index = pressed.get();
-	Lock();
-	Quit();
+	// The quit round may have ended the alert already.
+	if (LooperList::Lock(this))
+		Quit();
 	return index;
 }
 
@@ -41,17 +43,22 @@ BAlert::MessageReceived(BMessage* message)
 	switch (message->what) {
 		case kMsgAlertButton: {
 			int32 index;
-			if (fAnswered || message->FindInt32("be:index", &index) != B_OK || index < 0 ||
-			    index >= CountButtons())
-				break;
-			fAnswered = true;
-			fPressed.set_value(index);
+			if (message->FindInt32("be:index", &index) == B_OK && index >= 0 &&
+			    index < CountButtons())
+				_Answer(index);
 			break;
 		}
 		default:
 			BWindow::MessageReceived(message);
 			break;
 	}
+}
+
+bool
+BAlert::QuitRequested()
+{
+	_Answer(-1);
+	return true;
 }
 
 const char*
@@ -81,4 +88,13 @@ BAlert::FillState(WindowState* state) const
 	state->alert.buttons = fButtons;
 	state->alert.type = fType;
 	state->alert.buttonWidth = fButtonWidth;
+}
+
+void
+BAlert::_Answer(int32 index)
+{
+	if (fAnswered)
+		return;
+	fAnswered = true;
+	fPressed.set_value(index);
 }

@@ -3,6 +3,7 @@
 // Go() shows the alert and blocks the calling thread until the user presses
 // a button, then returns its index (0 for the leftmost) and deletes the
 // alert: do not touch it afterwards. Other loopers keep running meanwhile.
+// An alert asked to quit (the application's quit round) ends Go() with -1.
 // Called from a window's thread (with that window locked), Go() first sends
 // the window's pending changes to the display, so the screen shows what led
 // to the alert.
@@ -28,6 +29,7 @@ public:
 	int32 Go();
 
 	void MessageReceived(BMessage* message) override;
+	bool QuitRequested() override;
 
 	const char* Text() const;
 	int32 CountButtons() const;
@@ -37,6 +39,8 @@ protected:
 	void FillState(WindowState* state) const override;
 
 private:
+	void _Answer(int32 index);
+
 	std::string fText;
 	std::vector<std::string> fButtons;
 	button_width fButtonWidth;

@@ -1,15 +1,19 @@
 #include <Alert.h>
+#include <Application.h>
 #include <Message.h>
 #include <Messenger.h>
 #include <StringView.h>
 
 #include <atomic>
 #include <future>
+#include <thread>
 
+#include "tests/support/ApplicationThread.h"
 #include "tests/support/HeadlessFixture.h"
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingLooper.h"
 #include "tests/support/RecordingWindow.h"
+#include "tests/support/Watchdog.h"
 
 namespace {
 
@@ -94,4 +98,25 @@ TEST_F(Alerts, GoBlocksOnlyTheCallingWindowAndShowsItsLatestState)
 
 	ASSERT_TRUE(other->Lock());
 	other->Quit();
+}
+
+TEST_F(Alerts, QuitRoundEndsAnOpenAlertWithMinusOne)
+{
+	ApplicationThread application(
+	    [] { return new BApplication("application/x-vnd.Vorlix-AlertTest"); });
+	user.ExpectAlert("AboutDialog", kAboutText, HeadlessDisplay::kKeepAlertOpen);
+	std::promise<int32> answer;
+	std::thread asker([&] {
+		answer.set_value((new BAlert("AboutDialog", kAboutText, "Apri sito", "Chiudi"))->Go());
+	});
+	EXPECT_TRUE(display.WaitForShown("AboutDialog", MessageLog::kTimeout));
+
+	application.Quit();
+	{
+		Watchdog watchdog(MessageLog::kTimeout);
+		asker.join();
+	}
+	std::future<int32> pressed = answer.get_future();
+	EXPECT_EQ(pressed.get(), -1);
+	EXPECT_TRUE(display.Windows().empty());
 }
