@@ -1,0 +1,135 @@
+# The installed program: a folder of its own under lib/ with the readme
+# "leggimi" beside the executable (the program looks for it there, links
+# resolved), a relative link on the PATH, and what the desktop needs: the
+# desktop entry, the icons, the list file type and the AppStream metadata.
+# `cpack -G DEB` in the build folder makes the Debian package of it.
+
+set(VF_PACKAGE vorlix-oggvorbis-frontend)
+set(VF_PROGRAM_DIR lib/${VF_PACKAGE})
+# The program registers the list type for the user under these names too
+# (the desktop entry's id comes from the application signature, the icon's
+# and the package file's from the type), so both installs agree.
+set(VF_DESKTOP_ID vorlix-ogg-vorbis-frontend)
+set(VF_LIST_TYPE_STEM text-x-VorlixOggVorbisFronted-list)
+set(VF_METAINFO_ID example.vorlix.OggVorbisFrontend)
+set(VF_VERSION 1.2a)
+set(VF_MAINTAINER "Vorlix OggVorbis Frontend maintainers <maintainers@vorlix.example>")
+set(VF_HOMEPAGE https://vorlix.example/oggvorbis-frontend/)
+set(VF_COPYRIGHT "2026 The Vorlix OggVorbis Frontend developers")
+
+# The desktop's icon files, drawn from the same shapes as the built-in icons.
+add_executable(export_icons resources/export_icons.cpp resources/IconSvg.cpp)
+target_link_libraries(export_icons PRIVATE kits)
+set(VF_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
+set(VF_ICONS ${VF_ICON_DIR}/icon-16.png ${VF_ICON_DIR}/icon-32.png ${VF_ICON_DIR}/icon-48.png
+	${VF_ICON_DIR}/icon.svg)
+add_custom_command(OUTPUT ${VF_ICONS}
+	COMMAND ${CMAKE_COMMAND} -E make_directory ${VF_ICON_DIR}
+	COMMAND export_icons ${VF_ICON_DIR}
+	DEPENDS export_icons)
+
+# The package's documentation: the licence in Debian's copyright format and
+# the change log, compressed as Debian wants it.
+set(VF_DOC_DIR ${CMAKE_BINARY_DIR}/doc)
+file(READ ${CMAKE_SOURCE_DIR}/LICENSE VF_LICENSE)
+string(FIND "${VF_LICENSE}" "Permission is hereby" VF_PERMISSION_START)
+string(SUBSTRING "${VF_LICENSE}" ${VF_PERMISSION_START} -1 VF_LICENSE_BODY)
+string(STRIP "${VF_LICENSE_BODY}" VF_LICENSE_BODY)
+string(REPLACE "\n\n" "\n.\n" VF_LICENSE_BODY "${VF_LICENSE_BODY}")
+string(REPLACE "\n" "\n " VF_LICENSE_BODY " ${VF_LICENSE_BODY}")
+configure_file(${CMAKE_SOURCE_DIR}/cmake/copyright.in ${VF_DOC_DIR}/copyright @ONLY)
+find_program(GZIP_PROGRAM gzip REQUIRED)
+add_custom_command(OUTPUT ${VF_DOC_DIR}/changelog.gz
+	COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/resources/changelog ${VF_DOC_DIR}/changelog
+	COMMAND ${GZIP_PROGRAM} -9nf ${VF_DOC_DIR}/changelog
+	DEPENDS ${CMAKE_SOURCE_DIR}/resources/changelog)
+
+add_custom_target(install_files ALL DEPENDS ${VF_ICONS} ${VF_DOC_DIR}/changelog.gz)
+
+if(TARGET VorlixOggVorbisFrontend)
+	install(TARGETS VorlixOggVorbisFrontend RUNTIME DESTINATION ${VF_PROGRAM_DIR})
+	# A relative link keeps working wherever the prefix is moved.
+	set(VF_LINK_DIR ${CMAKE_BINARY_DIR}/links)
+	file(MAKE_DIRECTORY ${VF_LINK_DIR})
+	file(CREATE_LINK ../${VF_PROGRAM_DIR}/VorlixOggVorbisFrontend ${VF_LINK_DIR}/${VF_PACKAGE}
+		SYMBOLIC)
+	install(FILES ${VF_LINK_DIR}/${VF_PACKAGE} DESTINATION bin)
+endif()
+install(FILES resources/leggimi DESTINATION ${VF_PROGRAM_DIR})
+install(FILES resources/${VF_DESKTOP_ID}.desktop DESTINATION share/applications)
+install(FILES resources/${VF_LIST_TYPE_STEM}.xml DESTINATION share/mime/packages)
+install(FILES resources/${VF_METAINFO_ID}.metainfo.xml DESTINATION share/metainfo)
+foreach(size 16 32 48)
+	foreach(kind apps mimetypes)
+		set(name ${VF_DESKTOP_ID})
+		if(kind STREQUAL "mimetypes")
+			set(name ${VF_LIST_TYPE_STEM})
+		endif()
+		install(FILES ${VF_ICON_DIR}/icon-${size}.png
+			DESTINATION share/icons/hicolor/${size}x${size}/${kind} RENAME ${name}.png)
+	endforeach()
+endforeach()
+install(FILES ${VF_ICON_DIR}/icon.svg DESTINATION share/icons/hicolor/scalable/apps
+	RENAME ${VF_DESKTOP_ID}.svg)
+install(FILES ${VF_ICON_DIR}/icon.svg DESTINATION share/icons/hicolor/scalable/mimetypes
+	RENAME ${VF_LIST_TYPE_STEM}.svg)
+install(FILES ${VF_DOC_DIR}/copyright ${VF_DOC_DIR}/changelog.gz DESTINATION share/doc/${VF_PACKAGE})
+
+# Installed straight into a prefix (not staged for a package, whose
+# databases the system's triggers update), the desktop's databases learn
+# the new type, entry and icons at once.
+install(CODE [[
+	if("$ENV{DESTDIR}" STREQUAL "")
+		set(share "${CMAKE_INSTALL_PREFIX}/share")
+		find_program(UPDATE_MIME update-mime-database)
+		find_program(UPDATE_DESKTOP update-desktop-database)
+		if(UPDATE_MIME)
+			execute_process(COMMAND ${UPDATE_MIME} "${share}/mime")
+		endif()
+		if(UPDATE_DESKTOP)
+			execute_process(COMMAND ${UPDATE_DESKTOP} -q "${share}/applications")
+		endif()
+		# Icon caches look at the theme folder's time.
+		file(TOUCH_NOCREATE "${share}/icons/hicolor")
+	endif()
+]])
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ${VF_PACKAGE})
+set(CPACK_PACKAGE_VERSION ${VF_VERSION})
+set(CPACK_PACKAGE_CONTACT ${VF_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "front-end for the Ogg Vorbis encoder oggenc")
+# Lines as Debian shows them: each at most 80 columns.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+	"A small desktop program that turns audio files into Ogg Vorbis files by"
+	"running the command-line encoder oggenc once for each file of a list. The"
+	"list is built with a file panel or by dropping files, put in order, saved to"
+	"and opened from list files (.vfl), and encoded one file after the other with"
+	"a chosen approximate bit rate and extra encoder parameters, while a progress"
+	"window lets the user skip a file or stop."
+	""
+	"The program's texts are Italian. Its settings are extended attributes of its"
+	"own executable.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION sound)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VF_HOMEPAGE})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfltk1.3, vorbis-tools, xdg-utils, shared-mime-info")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# Staged through DESTDIR, so that the install above leaves the databases
+# alone; with DESTDIR, CPack installs into CPACK_INSTALL_PREFIX.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
+
+if(TARGET test_install)
+	target_compile_definitions(test_install PRIVATE
+		INSTALL_BUILD_DIR="${CMAKE_BINARY_DIR}"
+		INSTALL_CMAKE="${CMAKE_COMMAND}"
+		INSTALL_CPACK="${CMAKE_CPACK_COMMAND}"
+		INSTALL_HAS_PROGRAM=$<TARGET_EXISTS:VorlixOggVorbisFrontend>
+		INSTALL_SANITIZE="${SANITIZE}")
+	add_dependencies(test_install install_files)
+endif()

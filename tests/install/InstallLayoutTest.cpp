@@ -1,0 +1,381 @@
+// The program installed with `cmake --install` into a fresh prefix, as a
+// user installs it into ~/.local, checked file by file with the desktop's
+// own tools and against the names the program itself uses at run time.
+#include "tests/support/Command.h"
+#include "tests/support/TempDirectory.h"
+
+#include "DesktopEntry.h"
+#include "MimePackage.h"
+#include "PngWriter.h"
+
+#include <AppFileInfo.h>
+#include <Bitmap.h>
+#include <File.h>
+
+#include <climits>
+#include <cstdlib>
+#include <dirent.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const kSignature = "application/x-vnd.VorlixOggVorbisFrontend";
+const char* const kListType = "text/x-VorlixOggVorbisFronted-list";
+const std::string kProgramFolder = "lib/vorlix-oggvorbis-frontend";
+const std::string kProgram = kProgramFolder + "/VorlixOggVorbisFrontend";
+const std::string kLink = "bin/vorlix-oggvorbis-frontend";
+
+#define SKIP_WITHOUT_PROGRAM()                                                                     \
+	if (!INSTALL_HAS_PROGRAM)                                                                      \
+	GTEST_SKIP() << "the program is not built yet (no app/main.cpp), so there is nothing to "      \
+	                "install or link"
+
+bool
+IsFile(const std::string& path)
+{
+	struct stat info;
+	return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string
+RealPath(const std::string& path)
+{
+	char resolved[PATH_MAX];
+	return realpath(path.c_str(), resolved) != nullptr ? resolved : "";
+}
+
+std::set<std::string>
+FolderNames(const std::string& path)
+{
+	std::set<std::string> names;
+	DIR* folder = opendir(path.c_str());
+	if (folder == nullptr)
+		return names;
+	while (dirent* entry = readdir(folder)) {
+		std::string name = entry->d_name;
+		if (name != "." && name != "..")
+			names.insert(name);
+	}
+	closedir(folder);
+	return names;
+}
+
+// The keys of a desktop entry's main group (no localised keys).
+std::map<std::string, std::string>
+DesktopKeys(const std::string& content)
+{
+	std::map<std::string, std::string> keys;
+	std::istringstream lines(content);
+	std::string line;
+	while (std::getline(lines, line)) {
+		size_t equals = line.find('=');
+		if (equals != std::string::npos && line.find('[') > equals)
+			keys[line.substr(0, equals)] = line.substr(equals + 1);
+	}
+	return keys;
+}
+
+// The environment of xdg-mime without a detected desktop, so that it reads
+// the freedesktop files the test points it at, not a desktop's settings.
+std::vector<std::string>
+WithoutDesktop(std::vector<std::string> environment)
+{
+	for (const char* name : {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION",
+	                         "GNOME_DESKTOP_SESSION_ID", "MATE_DESKTOP_SESSION_ID"})
+		environment.push_back(std::string(name) + "=");
+	return environment;
+}
+
+// "PNG 16 16": the format and size ImageMagick reads from a file.
+std::string
+Identify(const std::string& path)
+{
+	std::string output;
+	int status = Command::Run({"identify", "-format", "%m %w %h", path}, &output);
+	return status == 0 ? output : "identify failed on " + path;
+}
+
+std::string
+PngOfBuiltInIcon(icon_size which)
+{
+	BFile carrier(RESOURCE_CARRIER_PATH, B_READ_ONLY);
+	BAppFileInfo info(&carrier);
+	BBitmap icon(BRect(0, 0, which - 1, which - 1), B_CMAP8);
+	std::string png;
+	if (info.GetIcon(&icon, which) != B_OK ||
+	    PngWriter::EncodeCmap8(static_cast<const uint8*>(icon.Bits()), which, which,
+	                           icon.BytesPerRow(), &png) != B_OK)
+		return "";
+	return png;
+}
+
+class InstallLayout : public testing::Test {
+protected:
+	void
+	SetUp() override
+	{
+		ASSERT_FALSE(fTemp.Path().empty());
+		fPrefix = fTemp / "prefix";
+		std::string log;
+		ASSERT_EQ(Command::Run({INSTALL_CMAKE, "--install", INSTALL_BUILD_DIR, "--prefix", fPrefix},
+		                       &log),
+		          0)
+		    << log;
+	}
+
+	std::string
+	Installed(const std::string& path) const
+	{
+		return fPrefix + "/" + path;
+	}
+
+	static std::string
+	ListTypeIcon(const std::string& folder, const std::string& extension = ".png")
+	{
+		return "share/icons/hicolor/" + folder + "/mimetypes/" + MimePackage::FileStem(kListType) +
+		       extension;
+	}
+
+	std::string
+	DesktopEntryPath() const
+	{
+		return Installed("share/applications/" + DesktopEntry(kSignature).Id());
+	}
+
+	TempDirectory fTemp;
+	std::string fPrefix;
+};
+
+TEST_F(InstallLayout, ProgramHasAFolderOfItsOwnWithTheReadme)
+{
+	SKIP_WITHOUT_PROGRAM();
+	EXPECT_EQ(FolderNames(Installed(kProgramFolder)),
+	          (std::set<std::string>{"VorlixOggVorbisFrontend", "leggimi"}));
+	struct stat info;
+	ASSERT_EQ(stat(Installed(kProgram).c_str(), &info), 0);
+	EXPECT_TRUE(S_ISREG(info.st_mode));
+	EXPECT_TRUE(info.st_mode & S_IXOTH) << "everyone must be able to start it";
+	// The settings are attributes of the executable: its owner writes them.
+	EXPECT_TRUE(info.st_mode & S_IWUSR) << std::oct << info.st_mode;
+	if (!fTemp.SupportsAttributes())
+		return;
+	const char kLocation[] = "/usr/bin/oggenc";
+	ASSERT_EQ(setxattr(Installed(kProgram).c_str(), "user.encoder_location", kLocation,
+	                   sizeof(kLocation), 0),
+	          0);
+	char readBack[sizeof(kLocation)] = {};
+	EXPECT_EQ(
+	    getxattr(Installed(kProgram).c_str(), "user.encoder_location", readBack, sizeof(readBack)),
+	    (ssize_t)sizeof(kLocation));
+	EXPECT_STREQ(readBack, kLocation);
+}
+
+TEST_F(InstallLayout, LinkOnThePathLeadsToTheProgramWhereverThePrefixMoves)
+{
+	SKIP_WITHOUT_PROGRAM();
+	char target[PATH_MAX] = {};
+	ASSERT_GT(readlink(Installed(kLink).c_str(), target, sizeof(target) - 1), 0);
+	EXPECT_NE(target[0], '/') << "an absolute link breaks when the prefix moves: " << target;
+	EXPECT_EQ(access(Installed(kLink).c_str(), X_OK), 0);
+
+	// The program finds its readme in the folder of its real file.
+	std::string program = RealPath(Installed(kLink));
+	EXPECT_EQ(program, RealPath(Installed(kProgram)));
+	EXPECT_TRUE(IsFile(program.substr(0, program.rfind('/')) + "/leggimi"));
+
+	std::string moved = fTemp / "moved";
+	ASSERT_EQ(rename(fPrefix.c_str(), moved.c_str()), 0);
+	EXPECT_EQ(RealPath(moved + "/" + kLink), RealPath(moved + "/" + kProgram));
+}
+
+TEST_F(InstallLayout, ReadmeIsUtf8TextAboutEveryTab)
+{
+	std::string readme = Installed(kProgramFolder + "/leggimi");
+	std::string text = TempDirectory::ReadFile(readme);
+	ASSERT_FALSE(text.empty()) << readme;
+	EXPECT_EQ(Command::Run({"iconv", "-f", "UTF-8", "-t", "UTF-8", "-o", "/dev/null", readme}), 0)
+	    << "not valid UTF-8";
+	EXPECT_EQ(text.find_first_of(std::string("\r\0", 2)), std::string::npos);
+	for (const char* tab : {"\"File\"", "\"Opzioni di Oggenc\"", "\"Opzioni del programma\""})
+		EXPECT_NE(text.find(tab), std::string::npos) << tab;
+}
+
+TEST_F(InstallLayout, DesktopEntryHasTheProgramsOwnIdAndValidates)
+{
+	// The program registers the list type for the user under the same id,
+	// so that its entry replaces this one instead of adding a second.
+	std::string path = DesktopEntryPath();
+	ASSERT_TRUE(IsFile(path)) << path;
+	std::string problems;
+	EXPECT_EQ(Command::Run({"desktop-file-validate", path}, &problems), 0);
+	EXPECT_EQ(problems, "");
+
+	std::map<std::string, std::string> keys = DesktopKeys(TempDirectory::ReadFile(path));
+	std::string command = kLink.substr(kLink.rfind('/') + 1);
+	EXPECT_EQ(keys["Exec"], command + " %F") << "one process for all the files it is given";
+	EXPECT_NE((";" + keys["MimeType"]).find(std::string(";") + kListType + ";"), std::string::npos)
+	    << keys["MimeType"];
+	for (const char* folder : {"16x16", "32x32", "48x48"}) {
+		EXPECT_TRUE(IsFile(Installed("share/icons/hicolor/" + std::string(folder) + "/apps/" +
+		                             keys["Icon"] + ".png")))
+		    << folder << " " << keys["Icon"];
+	}
+	EXPECT_TRUE(IsFile(Installed("share/icons/hicolor/scalable/apps/" + keys["Icon"] + ".svg")));
+	EXPECT_FALSE(keys["Name"].empty());
+	EXPECT_FALSE(keys["Comment"].empty());
+}
+
+TEST_F(InstallLayout, IconsAreImagesOfTheirFolderSize)
+{
+	std::string appIcon = DesktopKeys(TempDirectory::ReadFile(DesktopEntryPath()))["Icon"];
+	for (const std::string& stem :
+	     {"apps/" + appIcon, "mimetypes/" + MimePackage::FileStem(kListType)}) {
+		for (const char* size : {"16", "32", "48"}) {
+			std::string path = Installed("share/icons/hicolor/" + std::string(size) + "x" + size +
+			                             "/" + stem + ".png");
+			EXPECT_EQ(Identify(path), "PNG " + std::string(size) + " " + size);
+		}
+		std::string svg = Installed("share/icons/hicolor/scalable/" + stem + ".svg");
+		EXPECT_EQ(Command::Run({"xmllint", "--noout", svg}), 0) << svg;
+		EXPECT_EQ(Identify(svg), "SVG 32 32");
+	}
+}
+
+TEST_F(InstallLayout, PixelIconsAreTheOnesBuiltIntoTheProgram)
+{
+	std::string large = PngOfBuiltInIcon(B_LARGE_ICON);
+	std::string mini = PngOfBuiltInIcon(B_MINI_ICON);
+	ASSERT_FALSE(large.empty());
+	ASSERT_FALSE(mini.empty());
+	std::string appIcon = DesktopKeys(TempDirectory::ReadFile(DesktopEntryPath()))["Icon"];
+	for (const std::string& kind :
+	     {"apps/" + appIcon, "mimetypes/" + MimePackage::FileStem(kListType)}) {
+		EXPECT_TRUE(TempDirectory::ReadFile(
+		                Installed("share/icons/hicolor/32x32/" + kind + ".png")) == large)
+		    << kind;
+		EXPECT_TRUE(TempDirectory::ReadFile(
+		                Installed("share/icons/hicolor/16x16/" + kind + ".png")) == mini)
+		    << kind;
+	}
+}
+
+TEST_F(InstallLayout, ScalableIconLooksLikeThePixelIcon)
+{
+	// Both on one background, averaged over 4 x 4 pixel cells: edges may
+	// differ, the shapes and colours may not. The vector icon is drawn at
+	// four times the size first, so that the renderer's own edges do not
+	// count.
+	std::string difference;
+	ASSERT_EQ(Command::Run({"convert",
+	                        "(",
+	                        Installed(ListTypeIcon("32x32")),
+	                        "-background",
+	                        "#ff00ff",
+	                        "-flatten",
+	                        ")",
+	                        "(",
+	                        "-density",
+	                        "384",
+	                        "-background",
+	                        "none",
+	                        Installed(ListTypeIcon("scalable", ".svg")),
+	                        "-background",
+	                        "#ff00ff",
+	                        "-flatten",
+	                        ")",
+	                        "-resize",
+	                        "8x8!",
+	                        "-compose",
+	                        "difference",
+	                        "-composite",
+	                        "-separate",
+	                        "-evaluate-sequence",
+	                        "max",
+	                        "-format",
+	                        "%[fx:maxima]",
+	                        "info:"},
+	                       &difference),
+	          0);
+	EXPECT_LT(std::stod(difference), 0.25) << "largest difference of a cell's colour";
+}
+
+TEST_F(InstallLayout, ListTypePackageReadsLikeTheOneTheProgramWrites)
+{
+	std::string path =
+	    Installed("share/mime/packages/" + MimePackage::FileStem(kListType) + ".xml");
+	std::string xml = TempDirectory::ReadFile(path);
+	ASSERT_FALSE(xml.empty()) << path;
+	EXPECT_EQ(Command::Run({"xmllint", "--noout", path}), 0);
+	MimePackage package;
+	ASSERT_EQ(MimePackage::FromXml(xml, &package), B_OK);
+	EXPECT_EQ(package.type, kListType);
+	EXPECT_EQ(package.extensions, std::vector<std::string>{"vfl"});
+	EXPECT_FALSE(package.shortDescription.empty());
+	// The program writes the same icons for the user under this name.
+	EXPECT_EQ(package.iconName, MimePackage::FileStem(kListType));
+	EXPECT_TRUE(IsFile(Installed(ListTypeIcon("16x16"))));
+	EXPECT_TRUE(IsFile(Installed(ListTypeIcon("32x32"))));
+}
+
+TEST_F(InstallLayout, MimeDatabaseNamesListFilesByTheirExtension)
+{
+	std::string data = fTemp / "data";
+	std::string name = MimePackage::FileStem(kListType) + ".xml";
+	std::filesystem::create_directories(data + "/mime/packages");
+	std::filesystem::copy_file(Installed("share/mime/packages/" + name),
+	                           data + "/mime/packages/" + name);
+	ASSERT_EQ(Command::Run({"update-mime-database", data + "/mime"}), 0);
+
+	std::string list = fTemp.WriteFile("musica.vfl", "0;/tmp/brano.wav\n");
+	std::string type;
+	EXPECT_EQ(Command::Run({"xdg-mime", "query", "filetype", list}, &type,
+	                       WithoutDesktop({"XDG_DATA_HOME=" + data, "XDG_DATA_DIRS=" + data})),
+	          0);
+	EXPECT_EQ(type, std::string(kListType) + "\n");
+}
+
+TEST_F(InstallLayout, InstallTeachesThePrefixDatabasesTheTypeAndItsApplication)
+{
+	std::string types = TempDirectory::ReadFile(Installed("share/mime/types"));
+	EXPECT_NE(("\n" + types).find("\n" + std::string(kListType) + "\n"), std::string::npos)
+	    << types;
+
+	std::string emptyHome = fTemp / "home";
+	std::string handler;
+	EXPECT_EQ(
+	    Command::Run({"xdg-mime", "query", "default", kListType}, &handler,
+	                 WithoutDesktop({"XDG_DATA_HOME=" + emptyHome, "XDG_CONFIG_HOME=" + emptyHome,
+	                                 "XDG_CONFIG_DIRS=" + emptyHome,
+	                                 "XDG_DATA_DIRS=" + Installed("share")})),
+	    0);
+	EXPECT_EQ(handler, DesktopEntry(kSignature).Id() + "\n");
+}
+
+TEST_F(InstallLayout, MetainfoValidatesAndLaunchesTheDesktopEntry)
+{
+	std::set<std::string> names = FolderNames(Installed("share/metainfo"));
+	ASSERT_EQ(names.size(), 1u);
+	std::string name = *names.begin();
+	std::string path = Installed("share/metainfo/" + name);
+	std::string report;
+	EXPECT_EQ(Command::Run({"appstreamcli", "validate", "--no-net", path}, &report), 0) << report;
+
+	std::string xml = TempDirectory::ReadFile(path);
+	const std::string suffix = ".metainfo.xml";
+	ASSERT_GT(name.size(), suffix.size());
+	EXPECT_NE(xml.find("<id>" + name.substr(0, name.size() - suffix.size()) + "</id>"),
+	          std::string::npos)
+	    << "the file is named after the component's id";
+	EXPECT_NE(xml.find("<launchable type=\"desktop-id\">" + DesktopEntry(kSignature).Id() +
+	                   "</launchable>"),
+	          std::string::npos);
+}
+
+} // namespace
