@@ -17,9 +17,16 @@ set(VF_MAINTAINER "Vorlix OggVorbis Frontend maintainers <maintainers@vorlix.exa
 set(VF_HOMEPAGE https://vorlix.example/oggvorbis-frontend/)
 set(VF_COPYRIGHT "2026 The Vorlix OggVorbis Frontend developers")
 
-# The desktop's icon files, drawn from the same shapes as the built-in icons.
-add_executable(export_icons resources/export_icons.cpp resources/IconSvg.cpp)
-target_link_libraries(export_icons PRIVATE kits)
+# The desktop's icon files, drawn from the same shapes as the built-in icons
+# by a tool that runs while building: it is never instrumented, so that it
+# runs alike in every build (ThreadSanitizer may need a special address
+# space to start).
+add_executable(export_icons resources/export_icons.cpp resources/IconSvg.cpp
+	desktop/PngWriter.cpp desktop/SystemPalette.cpp)
+target_include_directories(export_icons PRIVATE ${CMAKE_SOURCE_DIR}/desktop
+	${CMAKE_SOURCE_DIR}/kits/support)
+set_target_properties(export_icons PROPERTIES COMPILE_OPTIONS "-Wall;-Wextra;-Werror"
+	LINK_OPTIONS "")
 set(VF_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
 set(VF_ICONS ${VF_ICON_DIR}/icon-16.png ${VF_ICON_DIR}/icon-32.png ${VF_ICON_DIR}/icon-48.png
 	${VF_ICON_DIR}/icon.svg)
@@ -28,8 +35,8 @@ add_custom_command(OUTPUT ${VF_ICONS}
 	COMMAND export_icons ${VF_ICON_DIR}
 	DEPENDS export_icons)
 
-# The package's documentation: the licence in Debian's copyright format and
-# the change log, compressed as Debian wants it.
+# The documentation: the licence in Debian's copyright format, the change
+# log and the manual page, compressed as Debian wants them.
 set(VF_DOC_DIR ${CMAKE_BINARY_DIR}/doc)
 file(READ ${CMAKE_SOURCE_DIR}/LICENSE VF_LICENSE)
 string(FIND "${VF_LICENSE}" "Permission is hereby" VF_PERMISSION_START)
@@ -39,12 +46,16 @@ string(REPLACE "\n\n" "\n.\n" VF_LICENSE_BODY "${VF_LICENSE_BODY}")
 string(REPLACE "\n" "\n " VF_LICENSE_BODY " ${VF_LICENSE_BODY}")
 configure_file(${CMAKE_SOURCE_DIR}/cmake/copyright.in ${VF_DOC_DIR}/copyright @ONLY)
 find_program(GZIP_PROGRAM gzip REQUIRED)
-add_custom_command(OUTPUT ${VF_DOC_DIR}/changelog.gz
-	COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/resources/changelog ${VF_DOC_DIR}/changelog
-	COMMAND ${GZIP_PROGRAM} -9nf ${VF_DOC_DIR}/changelog
-	DEPENDS ${CMAKE_SOURCE_DIR}/resources/changelog)
+set(VF_COMPRESSED)
+foreach(name changelog ${VF_PACKAGE}.1)
+	add_custom_command(OUTPUT ${VF_DOC_DIR}/${name}.gz
+		COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/resources/${name} ${VF_DOC_DIR}/${name}
+		COMMAND ${GZIP_PROGRAM} -9nf ${VF_DOC_DIR}/${name}
+		DEPENDS ${CMAKE_SOURCE_DIR}/resources/${name})
+	list(APPEND VF_COMPRESSED ${VF_DOC_DIR}/${name}.gz)
+endforeach()
 
-add_custom_target(install_files ALL DEPENDS ${VF_ICONS} ${VF_DOC_DIR}/changelog.gz)
+add_custom_target(install_files ALL DEPENDS ${VF_ICONS} ${VF_COMPRESSED})
 
 if(TARGET VorlixOggVorbisFrontend)
 	install(TARGETS VorlixOggVorbisFrontend RUNTIME DESTINATION ${VF_PROGRAM_DIR})
@@ -74,6 +85,7 @@ install(FILES ${VF_ICON_DIR}/icon.svg DESTINATION share/icons/hicolor/scalable/a
 install(FILES ${VF_ICON_DIR}/icon.svg DESTINATION share/icons/hicolor/scalable/mimetypes
 	RENAME ${VF_LIST_TYPE_STEM}.svg)
 install(FILES ${VF_DOC_DIR}/copyright ${VF_DOC_DIR}/changelog.gz DESTINATION share/doc/${VF_PACKAGE})
+install(FILES ${VF_DOC_DIR}/${VF_PACKAGE}.1.gz DESTINATION share/man/man1)
 
 # Installed straight into a prefix (not staged for a package, whose
 # databases the system's triggers update), the desktop's databases learn
@@ -114,8 +126,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VF_HOMEPAGE})
+# The libraries (FLTK's libfltk1.3, the C++ runtime) come from the
+# executable; the programs it starts are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libfltk1.3, vorbis-tools, xdg-utils, shared-mime-info")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "vorbis-tools, xdg-utils, shared-mime-info")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Staged through DESTDIR, so that the install above leaves the databases
 # alone; with DESTDIR, CPack installs into CPACK_INSTALL_PREFIX.

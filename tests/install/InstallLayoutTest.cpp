@@ -207,6 +207,13 @@ TEST_F(InstallLayout, ReadmeIsUtf8TextAboutEveryTab)
 		EXPECT_NE(text.find(tab), std::string::npos) << tab;
 }
 
+TEST_F(InstallLayout, ManualPageIsNamedAfterTheCommandOnThePath)
+{
+	std::string page = Installed("share/man/man1/" + kLink.substr(kLink.rfind('/') + 1) + ".1.gz");
+	ASSERT_TRUE(IsFile(page)) << page;
+	EXPECT_EQ(Command::Run({"gzip", "--test", page}), 0);
+}
+
 TEST_F(InstallLayout, DesktopEntryHasTheProgramsOwnIdAndValidates)
 {
 	// The program registers the list type for the user under the same id,
