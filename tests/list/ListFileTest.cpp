@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -138,8 +139,10 @@ TEST_F(ListFileTest, OpeningShowsTheFileTabAndReplacesOrExtendsTheList)
 	std::string list = temp.WriteFile("lista", kHeader + "0;/audio/1.wav\n0;/audio/2.wav\n");
 	std::string empty = temp.WriteFile("vuota", kHeader);
 	StartWith({"/audio/0.wav"});
+	ASSERT_TRUE(user.ClickRow(kTitle, "FilesList", 0));
 	ASSERT_TRUE(user.SelectTab(kTitle, "TabView", "Opzioni del programma"));
 	Open(empty);
+	EXPECT_FALSE(user.View(kTitle, "RemoveFiles").enabled) << "the selection went with the list";
 	EXPECT_EQ(user.View(kTitle, "TabView").selectedTab, 0) << "even for an empty list";
 	EXPECT_TRUE(Rows().empty());
 	EXPECT_TRUE(user.View(kTitle, "EncodeButton").enabled) << "emptying leaves Codifica!";
@@ -149,7 +152,10 @@ TEST_F(ListFileTest, OpeningShowsTheFileTabAndReplacesOrExtendsTheList)
 	EXPECT_EQ(Rows(), (std::vector<std::string>{"/audio/1.wav", "/audio/2.wav"}));
 
 	app->dontClearOnOpen = true;
+	ASSERT_TRUE(user.ClickRow(kTitle, "FilesList", 1));
+	EXPECT_FALSE(user.View(kTitle, "MoveDown").enabled);
 	Open(list);
+	EXPECT_TRUE(user.View(kTitle, "MoveDown").enabled) << "the selected item is no longer last";
 	EXPECT_EQ(Rows(), (std::vector<std::string>{"/audio/1.wav", "/audio/2.wav", "/audio/1.wav",
 	                                            "/audio/2.wav"}));
 }
@@ -203,6 +209,12 @@ TEST_F(ListFileTest, AFileThatCannotBeReadChangesNothing)
 	Open(temp / "manca");
 	user.ExpectAlert("OpenOpenError", kOpenOpenError, 0);
 	Open(temp.Path());
+	if (geteuid() != 0) {
+		std::string locked = temp.WriteFile("bloccata", kHeader + "0;/audio/1.wav\n");
+		ASSERT_EQ(chmod(locked.c_str(), 0), 0);
+		user.ExpectAlert("OpenOpenError", kOpenOpenError, 0);
+		Open(locked);
+	}
 	EXPECT_EQ(Rows(), (std::vector<std::string>{"/audio/0.wav"}));
 	EXPECT_EQ(user.View(kTitle, "TabView").selectedTab, 1);
 }

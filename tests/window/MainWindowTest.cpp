@@ -1,4 +1,6 @@
+#include <AppDefs.h>
 #include <Button.h>
+#include <FilePanel.h>
 #include <Menu.h>
 #include <MenuBar.h>
 #include <MenuItem.h>
@@ -8,12 +10,15 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/OptionsView.h"
 #include "app/VFApp.h"
 #include "encode/ProgressWindow.h"
 #include "list/FilesList.h"
+#include "list/FilesView.h"
 #include "tests/support/Command.h"
 #include "tests/support/MainWindowFixture.h"
 #include "tests/support/MessageLog.h"
+#include "tests/support/RecordingLooper.h"
 #include "tests/support/TempDirectory.h"
 #include "window/Commands.h"
 #include "window/MainWindow.h"
@@ -184,6 +189,57 @@ TEST_F(MainWindowTest, StartsWithAnEmptyOrMissingListFile)
 	Start(&ref);
 	EXPECT_TRUE(user.IsShown(kTitle)) << "built in every case";
 	EXPECT_TRUE(Rows().empty());
+}
+
+// The panels have no target: their replies reach the application. Aimed at a
+// recorder here, they show the commands they carry.
+TEST_F(MainWindowTest, EveryPanelRepliesWithItsCommand)
+{
+	TempDirectory temp;
+	std::string song = temp.WriteFile("brano.wav", "RIFF");
+	ASSERT_EQ(symlink("brano.wav", (temp / "collegamento").c_str()), 0);
+	Start();
+	auto log = std::make_shared<MessageLog>();
+	RecordingLooper* recorder = new RecordingLooper(log);
+	recorder->Run();
+	const struct {
+		const char* title;
+		BFilePanel* panel;
+		uint32 command;
+	} panels[] = {
+	    {"Aggiungi file", window->tabView->filesView->addPanel, B_REFS_RECEIVED},
+	    {"Apri lista", window->filesList->openPanel, OLPM},
+	    {"Posizione di Oggenc", window->tabView->optionsView->encoderPanel, LOGP},
+	    {"Salva lista", window->filesList->savePanel, SLPM},
+	};
+	for (const auto& expected : panels) {
+		expected.panel->SetTarget(BMessenger(recorder));
+		expected.panel->Show();
+		if (expected.command == SLPM)
+			ASSERT_TRUE(user.ConfirmSavePanel(expected.title, temp.Path(), "lista"));
+		else if (expected.command == B_REFS_RECEIVED)
+			ASSERT_TRUE(user.ConfirmOpenPanel(expected.title, {song, song}));
+		else
+			ASSERT_TRUE(user.ConfirmOpenPanel(expected.title, {temp / "collegamento"}));
+		EXPECT_FALSE(user.IsShown(expected.title)) << "hidden when done";
+	}
+	ASSERT_TRUE(log->WaitForCount(8)) << log->Codes();
+	std::vector<BMessage> replies;
+	for (const BMessage& message : log->Messages()) {
+		if (message.what != B_CANCEL)
+			replies.push_back(message);
+	}
+	ASSERT_EQ(replies.size(), 4u) << log->Codes();
+	for (size_t index = 0; index < 4; index++)
+		EXPECT_EQ(replies[index].what, panels[index].command) << panels[index].title;
+	entry_ref ref;
+	EXPECT_EQ(replies[0].FindRef("refs", 1, &ref), B_OK) << "several files at once";
+	ASSERT_EQ(replies[2].FindRef("refs", &ref), B_OK);
+	EXPECT_EQ(path_for_ref(ref), temp / "collegamento") << "a link is chosen as itself";
+	EXPECT_TRUE(replies[3].HasString("name"));
+	EXPECT_TRUE(replies[3].HasRef("directory"));
+	ASSERT_TRUE(recorder->Lock());
+	recorder->Quit();
 }
 
 // A program of its own, since the settings are stored on the executable.
