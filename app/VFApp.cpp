@@ -1,13 +1,25 @@
 #include "VFApp.h"
 
+#include <Alert.h>
+#include <AppFileInfo.h>
+#include <Bitmap.h>
 #include <File.h>
+#include <Message.h>
+#include <MimeType.h>
 #include <Roster.h>
 #include <TypeConstants.h>
 
 #include <cstring>
 #include <string>
 
+#include "BuildStamp.h"
+
 static const char* const kSignature = "application/x-vnd.VorlixOggVorbisFrontend";
+static const char* const kListType = "text/x-VorlixOggVorbisFronted-list";
+static const char* const kListDescription = "Vorlix OggVorbis Frontend list";
+static const char* const kListExtension = "vfl";
+static const char* const kWebAddress = "https://www.example.org/vorlix/";
+static const char* const kMailAddress = "vorlix@example.org";
 static const size_t kEncoderLocationSize = 1024;
 // Where Debian's vorbis-tools puts the encoder.
 static const char* const kDefaultEncoderLocation = "/usr/bin/oggenc";
@@ -43,6 +55,14 @@ WriteSwitch(BFile& file, const char* name, bool value)
 	file.WriteAttr(name, B_BOOL_TYPE, 0, &byte, 1);
 }
 
+// Blocks until the user closes it.
+static void
+ShowResult(const char* title, const char* text)
+{
+	BAlert* alert = new BAlert(title, text, "OK", nullptr, nullptr, B_WIDTH_AS_USUAL, B_INFO_ALERT);
+	alert->Go();
+}
+
 VFApp::VFApp()
     : BApplication(kSignature), mainWindow(nullptr), hasLaunchRef(false),
       encoderLocation(new char[kEncoderLocationSize]), dontCloseOnAdd(false),
@@ -57,13 +77,32 @@ VFApp::~VFApp()
 }
 
 void
+VFApp::AboutRequested()
+{
+	std::string text = std::string("Vorlix OggVorbis Frontend 1.2a (Italiano)\n"
+	                               "Copyright © 2026 Vorlix\n"
+	                               "\n"
+	                               "Per le istruzioni e la licenza vedi il file leggimi.\n"
+	                               "\n"
+	                               "E-Mail: : ") +
+	                   kMailAddress + "\nWeb: : " + kWebAddress + "\n\nCompilato il " +
+	                   BuildStamp();
+	BAlert* alert = new BAlert("AboutDialog", text.c_str(), "Apri sito", "Chiudi", nullptr,
+	                           B_WIDTH_AS_USUAL, B_INFO_ALERT);
+	if (alert->Go() != 0)
+		return;
+	// A browser that does not start is not reported.
+	const char* argv[] = {kWebAddress};
+	be_roster->Launch("text/html", 1, argv);
+}
+
+void
 VFApp::ReadOptions()
 {
 	// An executable that cannot be opened makes every read fail with
 	// B_FILE_ERROR, and so every setting takes its default.
-	app_info info;
-	GetAppInfo(&info);
-	BFile file(&info.ref, B_READ_ONLY);
+	BFile file;
+	_OpenExecutable(&file, B_READ_ONLY);
 
 	ssize_t result = file.ReadAttr(kEncoderLocationAttribute, B_STRING_TYPE, 0, encoderLocation,
 	                               kEncoderLocationSize);
@@ -83,9 +122,8 @@ VFApp::ReadOptions()
 void
 VFApp::WriteOptions()
 {
-	app_info info;
-	GetAppInfo(&info);
-	BFile file(&info.ref, B_WRITE_ONLY);
+	BFile file;
+	_OpenExecutable(&file, B_WRITE_ONLY);
 	if (file.InitCheck() != B_OK)
 		return;
 
@@ -96,4 +134,71 @@ VFApp::WriteOptions()
 	WriteSwitch(file, kDontCloseOnAddAttribute, dontCloseOnAdd);
 	WriteSwitch(file, kDontClearOnOpenAttribute, dontClearOnOpen);
 	WriteSwitch(file, kSelfRegisterAttribute, selfRegisterMimeType);
+}
+
+void
+VFApp::RegisterMIMEType(bool showAlert)
+{
+	BMimeType type(kListType);
+	const char* text;
+	if (type.IsInstalled()) {
+		// An installed type keeps what it has, whoever installed it.
+		text = "Il tipo MIME è già installato.";
+	} else {
+		// Only the installation's own result counts: a setter that fails
+		// leaves that item out.
+		type.SetShortDescription(kListDescription);
+		type.SetLongDescription(kListDescription);
+		type.SetPreferredApp(kSignature, B_OPEN);
+		BMessage extensions(0);
+		extensions.AddString("extensions", kListExtension);
+		type.SetFileExtensions(&extensions);
+
+		BBitmap large(BRect(0, 0, 31, 31), B_CMAP8, false, false);
+		BBitmap mini(BRect(0, 0, 15, 15), B_CMAP8, false, false);
+		_ReadIcons(&large, &mini);
+		type.SetIcon(&large, B_LARGE_ICON);
+		type.SetIcon(&mini, B_MINI_ICON);
+
+		if (type.Install() == B_OK)
+			text = "Tipo MIME installato.";
+		else
+			text = "Errore durante l'installazione del tipo MIME.";
+	}
+	if (showAlert)
+		ShowResult("MimeInstalled", text);
+}
+
+void
+VFApp::UnregisterMIMEType()
+{
+	BMimeType type(kListType);
+	const char* text;
+	if (!type.IsInstalled())
+		text = "Impossibile cancellare il tipo MIME; non è installato.";
+	else if (type.Delete() == B_OK)
+		text = "Tipo MIME cancellato.";
+	else
+		text = "Errore durante la cancellazione del tipo MIME.";
+	ShowResult("MimeDeleted", text);
+}
+
+void
+VFApp::_OpenExecutable(BFile* file, uint32 openMode) const
+{
+	app_info info;
+	GetAppInfo(&info);
+	file->SetTo(&info.ref, openMode);
+}
+
+// Icons that cannot be read leave the bitmaps as they were made.
+void
+VFApp::_ReadIcons(BBitmap* large, BBitmap* mini) const
+{
+	BFile file;
+	_OpenExecutable(&file, B_READ_ONLY);
+	BAppFileInfo info;
+	info.SetTo(&file);
+	info.GetIcon(large, B_LARGE_ICON);
+	info.GetIcon(mini, B_MINI_ICON);
 }

@@ -1,16 +1,21 @@
 // VFApp: the program's one application object. It holds the settings, which
 // live as attributes of the program's own executable file: ReadOptions loads
 // them once when the application is ready, WriteOptions stores them when
-// the main window closes.
+// the main window closes. It installs and removes the list files' MIME type
+// and shows the About box.
 //
 // The settings fields have no lock: the application's thread reads them at
-// start, the main window's thread changes them afterwards.
+// start, the main window's thread changes them afterwards. The MIME
+// operations and the About box show their alerts synchronously: they block
+// the calling thread until the user closes the alert.
 #ifndef VF_APP_H
 #define VF_APP_H
 
 #include <Application.h>
 #include <Entry.h>
 
+class BBitmap;
+class BFile;
 class MainWindow;
 
 class VFApp : public BApplication {
@@ -21,8 +26,15 @@ public:
 	VFApp(const VFApp&) = delete;
 	VFApp& operator=(const VFApp&) = delete;
 
+	void AboutRequested() override;
+
 	void ReadOptions();
 	void WriteOptions();
+	// Installs the list type unless it is installed already; with showAlert
+	// the outcome is shown, otherwise nothing is, whatever happened.
+	void RegisterMIMEType(bool showAlert);
+	// Removes the list type and always shows the outcome.
+	void UnregisterMIMEType();
 
 	entry_ref launchRef;
 	MainWindow* mainWindow;
@@ -32,6 +44,10 @@ public:
 	bool dontCloseOnAdd;
 	bool dontClearOnOpen;
 	bool selfRegisterMimeType;
+
+private:
+	void _OpenExecutable(BFile* file, uint32 openMode) const;
+	void _ReadIcons(BBitmap* large, BBitmap* mini) const;
 };
 
 #endif // VF_APP_H
