@@ -13,6 +13,8 @@
 #include <string>
 
 #include "BuildStamp.h"
+#include "window/Commands.h"
+#include "window/MainWindow.h"
 
 static const char* const kSignature = "application/x-vnd.VorlixOggVorbisFrontend";
 static const char* const kListType = "text/x-VorlixOggVorbisFronted-list";
@@ -94,6 +96,63 @@ VFApp::AboutRequested()
 	// A browser that does not start is not reported.
 	const char* argv[] = {kWebAddress};
 	be_roster->Launch("text/html", 1, argv);
+}
+
+void
+VFApp::RefsReceived(BMessage* message)
+{
+	if (!IsLaunching()) {
+		mainWindow->RefsReceived(message);
+		return;
+	}
+	// Only the first file the program was opened with is kept.
+	entry_ref ref;
+	if (message->FindRef("refs", 0, &ref) == B_OK) {
+		launchRef = ref;
+		hasLaunchRef = true;
+	}
+}
+
+void
+VFApp::ReadyToRun()
+{
+	ReadOptions();
+	if (selfRegisterMimeType)
+		RegisterMIMEType(false);
+	mainWindow = new MainWindow(hasLaunchRef ? &launchRef : nullptr);
+	mainWindow->Show();
+}
+
+void
+VFApp::MessageReceived(BMessage* message)
+{
+	switch (message->what) {
+		case B_SOME_APP_QUIT:
+			_EncoderQuit(message);
+			break;
+		case LOGP:
+		case OLPM:
+		case SLPM:
+			mainWindow->MessageReceived(message);
+			break;
+		default:
+			BApplication::MessageReceived(message);
+			break;
+	}
+}
+
+void
+VFApp::_EncoderQuit(BMessage* message)
+{
+	// The window's lock serialises the run: the window's own thread holds
+	// it while it starts, skips or stops one.
+	if (mainWindow == nullptr || !mainWindow->Lock())
+		return;
+	entry_ref ref;
+	if (mainWindow->isEncoding && message->FindRef("be:ref", &ref) == B_OK
+		&& ref == mainWindow->encoderRef)
+		mainWindow->EncodeNext();
+	mainWindow->Unlock();
 }
 
 void

@@ -27,6 +27,14 @@ public:
 	VFApp& operator=(const VFApp&) = delete;
 
 	void AboutRequested() override;
+	// Files handed to the application: while it starts, the first becomes
+	// the list file the main window opens; afterwards they go to the main
+	// window.
+	void RefsReceived(BMessage* message) override;
+	void ReadyToRun() override;
+	// The roster's notice that an encoder ended advances the run; the
+	// replies of the panels without a target go to the main window.
+	void MessageReceived(BMessage* message) override;
 
 	void ReadOptions();
 	void WriteOptions();
@@ -48,6 +56,7 @@ public:
 private:
 	void _OpenExecutable(BFile* file, uint32 openMode) const;
 	void _ReadIcons(BBitmap* large, BBitmap* mini) const;
+	void _EncoderQuit(BMessage* message);
 };
 
 #endif // VF_APP_H

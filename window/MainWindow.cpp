@@ -1,20 +1,79 @@
 #include "MainWindow.h"
 
+#include <Alert.h>
 #include <AppDefs.h>
 #include <Application.h>
 #include <Button.h>
+#include <CheckBox.h>
 #include <Entry.h>
+#include <File.h>
+#include <FilePanel.h>
+#include <ListItem.h>
 #include <Menu.h>
 #include <MenuBar.h>
 #include <MenuItem.h>
+#include <NodeInfo.h>
 #include <Path.h>
+#include <Roster.h>
+#include <StorageDefs.h>
+#include <StringView.h>
+#include <TextControl.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "Commands.h"
 #include "TabView.h"
+#include "app/OptionsView.h"
 #include "app/VFApp.h"
+#include "encode/EncoderView.h"
 #include "encode/ProgressWindow.h"
+#include "encode/VorlixLaunch.h"
 #include "list/FilesList.h"
 #include "list/FilesView.h"
+#include "list/ListFile.h"
+
+static const char* const kEncoderMissingFormat
+	= "%s non trovato. Assicuratevi che il campo \"%s\" nel pannello \"Opzioni programma\" "
+	  "punti direttamente a %s o ad un suo symlink (non alla cartella in cui si trova).";
+static const char* const kLaunchFailedFormat
+	= "È avvenuto un errore cercando di lanciare %s. Assicuratevi che %s si trovi dove "
+	  "dovrebbe essere e non sia in uso e riprovate.";
+
+static VFApp*
+App()
+{
+	return static_cast<VFApp*>(be_app);
+}
+
+static std::string
+Format(const char* format, ...)
+{
+	va_list arguments;
+	va_start(arguments, format);
+	va_list again;
+	va_copy(again, arguments);
+	int length = vsnprintf(nullptr, 0, format, arguments);
+	va_end(arguments);
+	std::string text(length > 0 ? length : 0, '\0');
+	vsnprintf(text.data(), text.size() + 1, format, again);
+	va_end(again);
+	return text;
+}
+
+static void
+StopAlert(const char* title, const char* text)
+{
+	(new BAlert(title, text, "OK", nullptr, nullptr, B_WIDTH_AS_USUAL, B_STOP_ALERT))->Go();
+}
+
+static bool
+IsOn(const BCheckBox* box)
+{
+	return box->Value() == B_CONTROL_ON;
+}
 
 static BMenuItem*
 NewItem(const char* label, uint32 command)
@@ -66,10 +125,292 @@ MainWindow::~MainWindow() = default;
 void
 MainWindow::MessageReceived(BMessage* message)
 {
+	OptionsView* options = tabView->optionsView;
 	switch (message->what) {
+		case NWLS:
+			filesList->Clear();
+			break;
+		case SVLS:
+			filesList->ShowSave();
+			break;
+		case OPLS:
+			filesList->ShowOpen();
+			break;
+		case REMV:
+			filesList->RemoveFiles();
+			break;
+		case MVUP:
+			filesList->MoveUp();
+			break;
+		case MVDN:
+			filesList->MoveDown();
+			break;
+		case ADDF:
+			_ShowAddPanel();
+			break;
+		case LOCG:
+			options->encoderPanel->Show();
+			break;
+		case LOCM:
+			_StoreEncoderLocation();
+			break;
+		case LOGP:
+			_EncoderChosen(message);
+			break;
+		case OLPM:
+			_ListChosen(message);
+			break;
+		case SLPM:
+			_SaveChosen(message);
+			break;
+		case RDME:
+			_OpenReadme();
+			break;
+		case RMTN:
+			App()->RegisterMIMEType(true);
+			break;
+		case UMTN:
+			App()->UnregisterMIMEType();
+			break;
+		case CLOS:
+			be_app->PostMessage(B_QUIT_REQUESTED);
+			break;
+		case DCOA:
+			App()->dontCloseOnAdd = IsOn(options->dontCloseOnAddBox);
+			break;
+		case DCOO:
+			App()->dontClearOnOpen = IsOn(options->dontClearOnOpenBox);
+			break;
+		case SRMT:
+			App()->selfRegisterMimeType = IsOn(options->selfRegisterMimeTypeBox);
+			break;
+		case ENCD:
+			_StartRun();
+			break;
+		case SKIP:
+			_SkipFile();
+			break;
+		case STOP:
+			_StopRun();
+			break;
 		default:
 			BWindow::MessageReceived(message);
 			break;
+	}
+}
+
+void
+MainWindow::RefsReceived(BMessage* message)
+{
+	entry_ref ref;
+	for (int32 i = 0; message->FindRef("refs", i, &ref) == B_OK; i++) {
+		BEntry entry(&ref, true);
+		BPath path;
+		if (entry.GetPath(&path) != B_OK)
+			continue;
+		// A folder or a file without a type has the empty type.
+		char type[B_MIME_TYPE_LENGTH] = "";
+		BFile file(&entry, B_READ_ONLY);
+		BNodeInfo info(&file);
+		info.GetType(type);
+		if (strcmp(type, ListFile::kType) == 0) {
+			// The files after a list file in the same message are ignored.
+			filesList->Open(path.Path());
+			return;
+		}
+		filesList->AddFile(path.Path());
+	}
+}
+
+void
+MainWindow::EncodeNext()
+{
+	if (currentIndex >= filesList->CountItems()) {
+		_EndRun();
+		return;
+	}
+
+	const char* path = static_cast<BStringItem*>(filesList->ItemAt(currentIndex))->Text();
+	// The progress window shows the path as the encoder's command line would
+	// quote it; the path itself reaches the encoder whole, as one argument.
+	std::string fileText = path;
+	if (fileText.find(' ') != std::string::npos)
+		fileText = "\"" + fileText + "\"";
+	std::string numberText
+		= Format("File %d di %d", (int)currentIndex + 1, (int)filesList->CountItems());
+
+	if (progressWindow->Lock()) {
+		progressWindow->fileNameView->SetText(fileText.c_str());
+		progressWindow->fileNumberView->SetText(numberText.c_str());
+		_SetProgressButtons(true);
+		progressWindow->Unlock();
+	}
+
+	if (VorlixLaunchWithPath(&encoderRef, optionsBefore, path, optionsAfter, &encoderTeam)
+		!= B_OK) {
+		StopAlert("LaunchFailed", Format(kLaunchFailedFormat, "Oggenc", "Oggenc").c_str());
+		_EndRun();
+		return;
+	}
+	currentIndex++;
+}
+
+void
+MainWindow::_ShowAddPanel()
+{
+	bool keepOpen = App()->dontCloseOnAdd;
+	BFilePanel* panel = tabView->filesView->addPanel;
+	panel->SetHideWhenDone(!keepOpen);
+	panel->SetButtonLabel(B_CANCEL_BUTTON, keepOpen ? "Chiudi" : "Annulla");
+	panel->Show();
+}
+
+void
+MainWindow::_StoreEncoderLocation()
+{
+	// The field takes 1024 bytes; the setting holds 1023 and the end.
+	const char* text = tabView->optionsView->encoderLocationControl->Text();
+	size_t length = strnlen(text, B_PATH_NAME_LENGTH - 1);
+	memcpy(App()->encoderLocation, text, length);
+	App()->encoderLocation[length] = '\0';
+}
+
+void
+MainWindow::_EncoderChosen(BMessage* message)
+{
+	entry_ref ref;
+	if (message->FindRef("refs", 0, &ref) != B_OK)
+		return;
+	// A chosen link stays the link's own path.
+	BEntry entry(&ref, false);
+	BPath path;
+	if (entry.GetPath(&path) != B_OK)
+		return;
+	if (Lock()) {
+		// The field reports the change with LOCM, which stores it.
+		tabView->optionsView->encoderLocationControl->SetText(path.Path());
+		Unlock();
+	}
+}
+
+void
+MainWindow::_ListChosen(BMessage* message)
+{
+	entry_ref ref;
+	if (message->FindRef("refs", 0, &ref) != B_OK)
+		return;
+	BEntry entry(&ref, true);
+	BPath path;
+	if (entry.GetPath(&path) == B_OK)
+		filesList->Open(path.Path());
+}
+
+void
+MainWindow::_SaveChosen(BMessage* message)
+{
+	entry_ref directoryRef;
+	const char* name = nullptr;
+	if (message->FindRef("directory", &directoryRef) != B_OK
+		|| message->FindString("name", &name) != B_OK)
+		return;
+	BEntry directory(&directoryRef, true);
+	BPath path;
+	if (directory.GetPath(&path) != B_OK)
+		return;
+	std::string file = path.Path();
+	if (file != "/")
+		file += "/";
+	file += name;
+	filesList->Save(file.c_str());
+}
+
+void
+MainWindow::_OpenReadme()
+{
+	app_info info;
+	be_app->GetAppInfo(&info);
+	BEntry executable(&info.ref, false);
+	BEntry folder;
+	BPath folderPath;
+	if (executable.GetParent(&folder) == B_OK && folder.GetPath(&folderPath) == B_OK) {
+		std::string readme = std::string(folderPath.Path()) + "/leggimi";
+		BEntry entry(readme.c_str(), true);
+		entry_ref ref;
+		if (entry.Exists() && entry.GetRef(&ref) == B_OK) {
+			be_roster->Launch(&ref);
+			return;
+		}
+	}
+	StopAlert("ReadmeDialog", "File leggimi non trovato!");
+}
+
+void
+MainWindow::_StartRun()
+{
+	// The progress window keeps the user away from "Codifica!" during a run;
+	// a stray ENCD must not start a second one.
+	if (isEncoding)
+		return;
+
+	const char* location = App()->encoderLocation;
+	BEntry entry(location, true);
+	if (!entry.Exists()) {
+		StopAlert("EncodeFailed",
+			Format(kEncoderMissingFormat, location, "Posizione di Oggenc:", "Oggenc").c_str());
+		return;
+	}
+
+	entry.GetRef(&encoderRef);
+	currentIndex = 0;
+	tabView->encoderView->OptionsBefore(optionsBefore);
+	tabView->encoderView->OptionsAfter(optionsAfter);
+	isEncoding = true;
+	progressWindow->Show();
+	BRect frame = Frame();
+	progressWindow->MoveTo(frame.left + 50, frame.top + 50);
+	be_roster->StartWatching(BMessenger(be_app), B_REQUEST_QUIT);
+	EncodeNext();
+}
+
+void
+MainWindow::_SkipFile()
+{
+	if (!isEncoding)
+		return;
+	// The encoder's end, reported by the roster, starts the next file.
+	_SetProgressButtons(false);
+	kill_team(encoderTeam);
+}
+
+void
+MainWindow::_StopRun()
+{
+	if (!isEncoding)
+		return;
+	// Watching ends before the kill, so the killed encoder starts nothing.
+	be_roster->StopWatching(BMessenger(be_app));
+	kill_team(encoderTeam);
+	isEncoding = false;
+	currentIndex = 0;
+	progressWindow->Hide();
+}
+
+void
+MainWindow::_EndRun()
+{
+	be_roster->StopWatching(BMessenger(be_app));
+	isEncoding = false;
+	currentIndex = 0;
+	progressWindow->Hide();
+}
+
+void
+MainWindow::_SetProgressButtons(bool enabled)
+{
+	if (progressWindow->Lock()) {
+		progressWindow->skipButton->SetEnabled(enabled);
+		progressWindow->stopButton->SetEnabled(enabled);
+		progressWindow->Unlock();
 	}
 }
 

@@ -9,8 +9,11 @@
 // Closing it stores the settings and quits the application.
 //
 // Threads: the fields are public and reached from the application's thread
-// too, which locks the window before it touches its views. The run state
-// has no lock of its own.
+// too, which locks the window before it touches its views. The run state is
+// guarded by the window's lock as well: the window's thread holds it while
+// it handles ENCD, SKIP and STOP, and the application's thread takes it
+// before it hands an encoder's end to EncodeNext(), so that an encoder that
+// ends at once can never make a file start twice or be skipped.
 #ifndef MAIN_WINDOW_H
 #define MAIN_WINDOW_H
 
@@ -38,6 +41,16 @@ public:
 	// Stores the settings and asks the application to quit; always agrees.
 	bool QuitRequested() override;
 
+	// Files handed to the running application: each is added to the list,
+	// unless it is a list file, which is opened instead (and ends the
+	// message). Called in the application's thread.
+	void RefsReceived(BMessage* message);
+	// Launches the encoder on the file at currentIndex, or ends the run
+	// when none is left. Called with this window locked: in its own thread
+	// for the first file of a run, in the application's thread (which
+	// locks it) when the encoder of the previous file has ended.
+	void EncodeNext();
+
 	BView* backView;
 	BButton* closeButton;
 	BButton* encodeButton;
@@ -53,6 +66,19 @@ public:
 	bool isEncoding;
 
 private:
+	void _ShowAddPanel();
+	void _StoreEncoderLocation();
+	void _EncoderChosen(BMessage* message);
+	void _ListChosen(BMessage* message);
+	void _SaveChosen(BMessage* message);
+	void _OpenReadme();
+
+	void _StartRun();
+	void _SkipFile();
+	void _StopRun();
+	void _EndRun();
+	void _SetProgressButtons(bool enabled);
+
 	void _BuildMenuBar();
 	// At the bottom right of backView, shifted left by offset, at its
 	// preferred size.

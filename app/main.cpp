@@ -1,0 +1,9 @@
+#include "VFApp.h"
+
+int
+main()
+{
+	VFApp app;
+	app.Run();
+	return 0;
+}
