@@ -11,11 +11,11 @@ set(VF_PROGRAM_DIR lib/${VF_PACKAGE})
 # and the package file's from the type), so both installs agree.
 set(VF_DESKTOP_ID vorlix-ogg-vorbis-frontend)
 set(VF_LIST_TYPE_STEM text-x-VorlixOggVorbisFronted-list)
-set(VF_METAINFO_ID example.vorlix.OggVorbisFrontend)
+set(VF_METAINFO_ID org.example.vorlix.OggVorbisFrontend)
 set(VF_VERSION 1.2a)
-set(VF_MAINTAINER "Vorlix OggVorbis Frontend maintainers <maintainers@vorlix.example>")
-set(VF_HOMEPAGE https://vorlix.example/oggvorbis-frontend/)
-set(VF_COPYRIGHT "2026 The Vorlix OggVorbis Frontend developers")
+set(VF_MAINTAINER "Vorlix <vorlix@example.org>")
+set(VF_HOMEPAGE https://www.example.org/vorlix/)
+set(VF_COPYRIGHT "2026 Vorlix")
 
 # The desktop's icon files, drawn from the same shapes as the built-in icons
 # by a tool that runs while building: it is never instrumented, so that it

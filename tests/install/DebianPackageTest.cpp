@@ -146,7 +146,7 @@ TEST_F(DebianPackage, ContentsAreTheInstallLayoutUnderUsrOwnedByRoot)
 	for (const std::string& path : std::vector<std::string>{
 	         "/usr/share/applications/vorlix-ogg-vorbis-frontend.desktop",
 	         "/usr/share/mime/packages/text-x-VorlixOggVorbisFronted-list.xml",
-	         "/usr/share/metainfo/example.vorlix.OggVorbisFrontend.metainfo.xml",
+	         "/usr/share/metainfo/org.example.vorlix.OggVorbisFrontend.metainfo.xml",
 	         "/usr/share/icons/hicolor/48x48/apps/vorlix-ogg-vorbis-frontend.png",
 	         "/usr/share/icons/hicolor/scalable/apps/vorlix-ogg-vorbis-frontend.svg",
 	         "/usr/share/icons/hicolor/16x16/mimetypes/text-x-VorlixOggVorbisFronted-list.png",
