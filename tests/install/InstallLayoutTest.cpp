@@ -34,8 +34,9 @@ const std::string kLink = "bin/vorlix-oggvorbis-frontend";
 
 #define SKIP_WITHOUT_PROGRAM()                                                                     \
 	if (!INSTALL_HAS_PROGRAM)                                                                      \
-	GTEST_SKIP() << "the program is not built yet (no app/main.cpp), so there is nothing to "      \
-	                "install or link"
+	GTEST_SKIP()                                                                                   \
+	    << "the program is not built (it needs app/main.cpp and the FLTK display), so there "      \
+	       "is nothing to install or link"
 
 bool
 IsFile(const std::string& path)
