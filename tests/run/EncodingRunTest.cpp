@@ -1,10 +1,5 @@
-// The whole program in-process on the headless display: the application
-// object runs in a thread of its own as main() runs it, builds the main
-// window, and the test plays the user. The stand-in encoder records every
+// The encoding run of the whole program: the stand-in encoder records every
 // start; the real encoder turns generated WAV files into Ogg Vorbis files.
-//
-// These tests live in a test program of their own because the program
-// stores its settings on its executable when its window closes.
 #include <Application.h>
 #include <Entry.h>
 #include <ListItem.h>
@@ -26,118 +21,14 @@
 #include "app/VFApp.h"
 #include "list/FilesList.h"
 #include "list/ListFile.h"
-#include "tests/support/ApplicationThread.h"
-#include "tests/support/FakeEncoderLog.h"
-#include "tests/support/HeadlessFixture.h"
 #include "tests/support/MessageLog.h"
-#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TempDirectory.h"
 #include "window/MainWindow.h"
 
 namespace {
 
-const char* const kMain = "Vorlix OggVorbis Frontend 1.2a";
-const char* const kProgress = "Stato della codifica";
-
-class EncodingRunTest : public HeadlessFixture {
-protected:
-	void SetUp() override
-	{
-		HeadlessFixture::SetUp();
-		environment.Set("XDG_DATA_HOME", folder / "data");
-		environment.Set("XDG_CONFIG_HOME", folder / "config");
-		log = std::make_unique<FakeEncoderLog>(folder / "encoder.log");
-	}
-
-	void TearDown() override
-	{
-		application.reset();
-		HeadlessFixture::TearDown();
-	}
-
-	// Starts the program, as with no file to open, and points it at the
-	// stand-in encoder.
-	void Start(const char* encoder = FAKE_ENCODER_PATH)
-	{
-		application = std::make_unique<ApplicationThread>([] { return new VFApp(); });
-		ASSERT_TRUE(display.WaitForShown(kMain, MessageLog::kTimeout));
-		app = static_cast<VFApp*>(application->Application());
-		window = app->mainWindow;
-		Locked([&] {
-			strcpy(app->encoderLocation, encoder);
-			app->dontClearOnOpen = false;
-		});
-	}
-
-	void Locked(const std::function<void()>& action)
-	{
-		user.WaitIdle();
-		ASSERT_TRUE(window->Lock());
-		action();
-		window->Unlock();
-	}
-
-	void AddFiles(const std::vector<std::string>& paths)
-	{
-		Locked([&] {
-			for (const std::string& path : paths)
-				window->filesList->AddFile(path.c_str());
-		});
-	}
-
-	bool IsEncoding()
-	{
-		bool encoding = false;
-		Locked([&] { encoding = window->isEncoding; });
-		return encoding;
-	}
-
-	// Encoders end outside any message loop, so the test checks the
-	// condition each time the program has come to rest, within the
-	// usual bound.
-	bool WaitUntil(const std::function<bool()>& done, bigtime_t timeout = 6 * MessageLog::kTimeout)
-	{
-		auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(timeout);
-		while (!done()) {
-			if (std::chrono::steady_clock::now() > deadline)
-				return false;
-			std::this_thread::sleep_for(std::chrono::milliseconds(2));
-		}
-		return true;
-	}
-
-	bool WaitForRecords(size_t count)
-	{
-		return WaitUntil([&] { return log->Records().size() >= count; });
-	}
-
-	bool WaitForRunEnd(bigtime_t timeout = 6 * MessageLog::kTimeout)
-	{
-		return WaitUntil([&] { return !IsEncoding(); }, timeout) && user.WaitIdle();
-	}
-
-	// Waits until the process has ended and the program has dealt with
-	// its end.
-	bool WaitForEnd(pid_t pid)
-	{
-		return WaitUntil([&] { return kill(pid, 0) != 0; }) && user.WaitIdle();
-	}
-
-	std::vector<std::vector<std::string>> Arguments()
-	{
-		std::vector<std::vector<std::string>> arguments;
-		for (const FakeEncoderLog::Record& record : log->Records())
-			arguments.push_back(record.arguments);
-		return arguments;
-	}
-
-	TempDirectory folder;
-	ScopedEnvironment environment;
-	std::unique_ptr<FakeEncoderLog> log;
-	std::unique_ptr<ApplicationThread> application;
-	VFApp* app = nullptr;
-	MainWindow* window = nullptr;
-};
+using EncodingRunTest = ProgramFixture;
 
 // A mono 16-bit WAV of a quarter second of a tone.
 void

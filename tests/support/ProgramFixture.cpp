@@ -1,0 +1,112 @@
+#include "ProgramFixture.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <thread>
+
+#include "app/VFApp.h"
+#include "list/FilesList.h"
+#include "window/MainWindow.h"
+
+const char* const ProgramFixture::kMain = "Vorlix OggVorbis Frontend 1.2a";
+const char* const ProgramFixture::kProgress = "Stato della codifica";
+
+ProgramFixture::ProgramFixture() = default;
+
+ProgramFixture::~ProgramFixture() = default;
+
+void
+ProgramFixture::SetUp()
+{
+	HeadlessFixture::SetUp();
+	environment.Set("XDG_DATA_HOME", folder / "data");
+	environment.Set("XDG_CONFIG_HOME", folder / "config");
+	log = std::make_unique<FakeEncoderLog>(folder / "encoder.log");
+}
+
+void
+ProgramFixture::TearDown()
+{
+	application.reset();
+	HeadlessFixture::TearDown();
+}
+
+void
+ProgramFixture::Start(const char* encoder)
+{
+	application = std::make_unique<ApplicationThread>([] { return new VFApp(); });
+	ASSERT_TRUE(display.WaitForShown(kMain, MessageLog::kTimeout));
+	app = static_cast<VFApp*>(application->Application());
+	window = app->mainWindow;
+	Locked([&] {
+		strcpy(app->encoderLocation, encoder);
+		app->dontCloseOnAdd = false;
+		app->dontClearOnOpen = false;
+	});
+}
+
+void
+ProgramFixture::Locked(const std::function<void()>& action)
+{
+	user.WaitIdle();
+	ASSERT_TRUE(window->Lock());
+	action();
+	window->Unlock();
+}
+
+void
+ProgramFixture::AddFiles(const std::vector<std::string>& paths)
+{
+	Locked([&] {
+		for (const std::string& path : paths)
+			window->filesList->AddFile(path.c_str());
+	});
+}
+
+bool
+ProgramFixture::IsEncoding()
+{
+	bool encoding = false;
+	Locked([&] { encoding = window->isEncoding; });
+	return encoding;
+}
+
+bool
+ProgramFixture::WaitUntil(const std::function<bool()>& done, bigtime_t timeout)
+{
+	auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(timeout);
+	while (!done()) {
+		if (std::chrono::steady_clock::now() > deadline)
+			return false;
+		std::this_thread::sleep_for(std::chrono::milliseconds(2));
+	}
+	return true;
+}
+
+bool
+ProgramFixture::WaitForRecords(size_t count)
+{
+	return WaitUntil([&] { return log->Records().size() >= count; });
+}
+
+bool
+ProgramFixture::WaitForRunEnd(bigtime_t timeout)
+{
+	return WaitUntil([&] { return !IsEncoding(); }, timeout) && user.WaitIdle();
+}
+
+bool
+ProgramFixture::WaitForEnd(pid_t pid)
+{
+	return WaitUntil([&] { return kill(pid, 0) != 0; }) && user.WaitIdle();
+}
+
+std::vector<std::vector<std::string>>
+ProgramFixture::Arguments()
+{
+	std::vector<std::vector<std::string>> arguments;
+	for (const FakeEncoderLog::Record& record : log->Records())
+		arguments.push_back(record.arguments);
+	return arguments;
+}
