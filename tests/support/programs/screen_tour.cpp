@@ -1,0 +1,115 @@
+// screen_tour: runs the program's application object on the real screen
+// (DISPLAY) and saves a screenshot of each tab of its main window, of the
+// progress window and of a stop alert in the folder given, for
+// scripts/screenshots. It prints how long the main window took to come on
+// the screen.
+#include <Alert.h>
+#include <Autolock.h>
+#include <StringView.h>
+
+#include <cstdio>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+#include "FltkDisplay.h"
+#include "app/VFApp.h"
+#include "encode/ProgressWindow.h"
+#include "tests/support/ApplicationThread.h"
+#include "tests/support/Command.h"
+#include "window/MainWindow.h"
+#include "window/TabView.h"
+
+namespace {
+
+const bigtime_t kTimeout = 10000000;
+const char* const kMainTitle = "Vorlix OggVorbis Frontend 1.2a";
+
+std::optional<FltkDisplay::WindowReport>
+WaitForDrawn(FltkDisplay& display, const char* title)
+{
+	auto report = display.WaitFor(
+	    title,
+	    [](const FltkDisplay::WindowReport& window) { return window.xid != 0 && window.draws > 0; },
+	    kTimeout);
+	if (!report || !display.Settle(kTimeout)) {
+		fprintf(stderr, "screen_tour: %s was not drawn\n", title);
+		return std::nullopt;
+	}
+	return report;
+}
+
+bool
+Shoot(FltkDisplay& display, const char* title, const std::string& file)
+{
+	auto report = WaitForDrawn(display, title);
+	if (!report)
+		return false;
+	if (Command::Run({"import", "-window", std::to_string(report->xid), file}) != 0) {
+		fprintf(stderr, "screen_tour: no screenshot of %s\n", title);
+		return false;
+	}
+	printf("%s\n", file.c_str());
+	return true;
+}
+
+} // namespace
+
+int
+main(int argc, char** argv)
+{
+	if (argc != 2) {
+		fprintf(stderr, "usage: screen_tour FOLDER\n");
+		return 2;
+	}
+	std::string folder = argv[1];
+	std::string error;
+	std::unique_ptr<FltkDisplay> display = FltkDisplay::Open(&error);
+	if (display == nullptr) {
+		fprintf(stderr, "%s\n", error.c_str());
+		return 1;
+	}
+	Display::SetCurrent(display.get());
+
+	ApplicationThread application([] { return new VFApp(); });
+	auto drawn = WaitForDrawn(*display, kMainTitle);
+	if (!drawn)
+		return 1;
+	printf("main window drawn %lld ms after the screen opened\n",
+	       (long long)drawn->firstDrawn / 1000);
+	MainWindow* main = static_cast<VFApp*>(application.Application())->mainWindow;
+	bool done = true;
+	for (int32 tab = 0; tab < 3; tab++) {
+		{
+			BAutolock lock(main);
+			main->tabView->Select(tab);
+		}
+		done = Shoot(*display, kMainTitle,
+		             folder + "/main-tab-" + std::to_string(tab + 1) + ".png") &&
+		       done;
+	}
+
+	ProgressWindow* progress = main->progressWindow;
+	{
+		BAutolock lock(progress);
+		progress->fileNameView->SetText("/home/utente/Musica/02 - Secondo brano.wav");
+		progress->fileNumberView->SetText("File 2 di 3");
+	}
+	progress->Show();
+	progress->MoveTo(main->Frame().left + 50, main->Frame().top + 50);
+	done = Shoot(*display, "Stato della codifica", folder + "/progress.png") && done;
+	progress->Hide();
+
+	// Built by the thread that shows it, as a window must be.
+	std::thread answer([] {
+		(new BAlert("EncodeFailed", "Impossibile trovare il codificatore in /usr/bin/oggenc.",
+		            "OK", nullptr, nullptr, B_WIDTH_AS_USUAL, B_STOP_ALERT))
+		    ->Go();
+	});
+	done = Shoot(*display, "EncodeFailed", folder + "/alert.png") && done;
+	// The alert waits for a button nobody presses: the tour ends here,
+	// with the process.
+	answer.detach();
+	fflush(stdout);
+	_exit(done ? 0 : 1);
+}
