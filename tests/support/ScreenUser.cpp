@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include <LooperList.h>
+
 #include "Command.h"
 #include "FltkDisplay.h"
 #include "MessageLog.h"
@@ -29,7 +31,10 @@ ScreenUser::WaitForDrawn(const std::string& title)
 bool
 ScreenUser::WaitForScreen()
 {
-	bool settled = fDisplay.Settle(MessageLog::kTimeout);
+	// The windows first hand the display what changed, then the screen
+	// draws it.
+	bool settled =
+	    LooperList::WaitForIdle(MessageLog::kTimeout) && fDisplay.Settle(MessageLog::kTimeout);
 	EXPECT_TRUE(settled) << "the screen did not settle";
 	return settled;
 }

@@ -21,7 +21,8 @@ public:
 
 	// The window's X id once it is shown and drawn; 0 when it was not.
 	uint64 WaitForDrawn(const std::string& title);
-	// Once everything handed to the display so far is on the screen.
+	// Once the windows are idle and all they handed to the display is on
+	// the screen.
 	bool WaitForScreen();
 
 	// modifier: "" or an xdotool key name ("shift", "ctrl").

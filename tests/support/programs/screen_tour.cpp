@@ -5,6 +5,7 @@
 // the screen.
 #include <Alert.h>
 #include <Autolock.h>
+#include <LooperList.h>
 #include <StringView.h>
 
 #include <cstdio>
@@ -32,7 +33,7 @@ WaitForDrawn(FltkDisplay& display, const char* title)
 	    title,
 	    [](const FltkDisplay::WindowReport& window) { return window.xid != 0 && window.draws > 0; },
 	    kTimeout);
-	if (!report || !display.Settle(kTimeout)) {
+	if (!report || !LooperList::WaitForIdle(kTimeout) || !display.Settle(kTimeout)) {
 		fprintf(stderr, "screen_tour: %s was not drawn\n", title);
 		return std::nullopt;
 	}
@@ -84,9 +85,9 @@ main(int argc, char** argv)
 			BAutolock lock(main);
 			main->tabView->Select(tab);
 		}
-		done = Shoot(*display, kMainTitle,
-		             folder + "/main-tab-" + std::to_string(tab + 1) + ".png") &&
-		       done;
+		done =
+		    Shoot(*display, kMainTitle, folder + "/main-tab-" + std::to_string(tab + 1) + ".png") &&
+		    done;
 	}
 
 	ProgressWindow* progress = main->progressWindow;
@@ -102,8 +103,8 @@ main(int argc, char** argv)
 
 	// Built by the thread that shows it, as a window must be.
 	std::thread answer([] {
-		(new BAlert("EncodeFailed", "Impossibile trovare il codificatore in /usr/bin/oggenc.",
-		            "OK", nullptr, nullptr, B_WIDTH_AS_USUAL, B_STOP_ALERT))
+		(new BAlert("EncodeFailed", "Impossibile trovare il codificatore in /usr/bin/oggenc.", "OK",
+		            nullptr, nullptr, B_WIDTH_AS_USUAL, B_STOP_ALERT))
 		    ->Go();
 	});
 	done = Shoot(*display, "EncodeFailed", folder + "/alert.png") && done;
