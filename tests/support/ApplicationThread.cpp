@@ -3,6 +3,8 @@
 #include <future>
 
 #include <Application.h>
+#include <LooperList.h>
+#include <LooperPort.h>
 
 #include "MessageLog.h"
 #include "Watchdog.h"
@@ -18,6 +20,14 @@ ApplicationThread::ApplicationThread(Factory factory) : fApplication(nullptr)
 		delete application;
 	});
 	fApplication = built.get_future().get();
+	// Waiting for idleness counts only loopers that run: tests act at once,
+	// so the application's loop, and with it its queued start, must be
+	// running before they do.
+	std::shared_ptr<LooperPort> port = LooperList::PortFor(fApplication);
+	if (port) {
+		Watchdog watchdog(MessageLog::kTimeout);
+		port->WaitForThread();
+	}
 }
 
 ApplicationThread::~ApplicationThread()

@@ -17,7 +17,7 @@ class ApplicationThread {
 public:
 	using Factory = std::function<BApplication*()>;
 
-	// Returns once the application is built.
+	// Returns once the application is built and its loop runs.
 	explicit ApplicationThread(Factory factory);
 	~ApplicationThread();
 	ApplicationThread(const ApplicationThread&) = delete;
