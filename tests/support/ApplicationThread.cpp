@@ -20,13 +20,16 @@ ApplicationThread::ApplicationThread(Factory factory) : fApplication(nullptr)
 		delete application;
 	});
 	fApplication = built.get_future().get();
-	// Waiting for idleness counts only loopers that run: tests act at once,
-	// so the application's loop, and with it its queued start, must be
-	// running before they do.
+	// Tests act at once, and some change the process environment that the
+	// application's start reads while it spawns helpers: they wait until
+	// the loop runs and its queued start has been handled.
 	std::shared_ptr<LooperPort> port = LooperList::PortFor(fApplication);
 	if (port) {
-		Watchdog watchdog(MessageLog::kTimeout);
-		port->WaitForThread();
+		{
+			Watchdog watchdog(MessageLog::kTimeout);
+			port->WaitForThread();
+		}
+		LooperList::WaitForIdle(MessageLog::kTimeout);
 	}
 }
 

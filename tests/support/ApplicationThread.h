@@ -17,7 +17,8 @@ class ApplicationThread {
 public:
 	using Factory = std::function<BApplication*()>;
 
-	// Returns once the application is built and its loop runs.
+	// Returns once the application is built, its loop runs and its start
+	// (launch files, ReadyToRun) has been handled.
 	explicit ApplicationThread(Factory factory);
 	~ApplicationThread();
 	ApplicationThread(const ApplicationThread&) = delete;
