@@ -1,0 +1,96 @@
+#include "ProgramSession.h"
+
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#include <LooperList.h>
+#include <Window.h>
+
+#include "app/VFApp.h"
+#include "tests/support/MessageLog.h"
+#include "window/MainWindow.h"
+
+const char* const ProgramSession::kMain = "Vorlix OggVorbis Frontend 1.2a";
+
+ProgramSession::ProgramSession(const std::string& encoder) : fUser(fDisplay), fWindow(nullptr)
+{
+	fEnvironment.Set("XDG_DATA_HOME", fFolder / "data");
+	fEnvironment.Set("XDG_CONFIG_HOME", fFolder / "config");
+	Display::SetCurrent(&fDisplay);
+	fApplication = std::make_unique<ApplicationThread>([] { return new VFApp(); });
+	if (!fDisplay.WaitForShown(kMain, MessageLog::kTimeout))
+		return;
+	VFApp* app = static_cast<VFApp*>(fApplication->Application());
+	fWindow = app->mainWindow;
+	Locked([&] {
+		strncpy(app->encoderLocation, encoder.c_str(), 1023);
+		app->encoderLocation[1023] = '\0';
+	});
+}
+
+ProgramSession::~ProgramSession()
+{
+	fApplication.reset();
+	LooperList::WaitForIdle(MessageLog::kTimeout);
+	for (BLooper* looper : LooperList::Loopers()) {
+		BWindow* window = dynamic_cast<BWindow*>(looper);
+		if (window != nullptr && window->Lock())
+			window->Quit();
+	}
+	Display::SetCurrent(nullptr);
+}
+
+bool
+ProgramSession::IsReady() const
+{
+	return fWindow != nullptr;
+}
+
+const TempDirectory&
+ProgramSession::Folder() const
+{
+	return fFolder;
+}
+
+TestUser&
+ProgramSession::User()
+{
+	return fUser;
+}
+
+MainWindow*
+ProgramSession::Window() const
+{
+	return fWindow;
+}
+
+void
+ProgramSession::Locked(const std::function<void()>& action)
+{
+	fUser.WaitIdle();
+	if (!fWindow->Lock())
+		return;
+	action();
+	fWindow->Unlock();
+}
+
+bool
+ProgramSession::IsEncoding()
+{
+	bool encoding = false;
+	Locked([&] { encoding = fWindow->isEncoding; });
+	return encoding;
+}
+
+bool
+ProgramSession::WaitForRunEnd(int64_t timeout)
+{
+	auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(timeout);
+	while (IsEncoding()) {
+		if (std::chrono::steady_clock::now() > deadline)
+			return false;
+		std::this_thread::sleep_for(std::chrono::milliseconds(1));
+	}
+	return fUser.WaitIdle();
+}
