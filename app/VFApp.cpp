@@ -13,11 +13,11 @@
 #include <string>
 
 #include "BuildStamp.h"
+#include "list/ListFile.h"
 #include "window/Commands.h"
 #include "window/MainWindow.h"
 
 static const char* const kSignature = "application/x-vnd.VorlixOggVorbisFrontend";
-static const char* const kListType = "text/x-VorlixOggVorbisFronted-list";
 static const char* const kListDescription = "Vorlix OggVorbis Frontend list";
 static const char* const kListExtension = "vfl";
 static const char* const kWebAddress = "https://www.example.org/vorlix/";
@@ -198,7 +198,7 @@ VFApp::WriteOptions()
 void
 VFApp::RegisterMIMEType(bool showAlert)
 {
-	BMimeType type(kListType);
+	BMimeType type(ListFile::kType);
 	const char* text;
 	if (type.IsInstalled()) {
 		// An installed type keeps what it has, whoever installed it.
@@ -231,7 +231,7 @@ VFApp::RegisterMIMEType(bool showAlert)
 void
 VFApp::UnregisterMIMEType()
 {
-	BMimeType type(kListType);
+	BMimeType type(ListFile::kType);
 	const char* text;
 	if (!type.IsInstalled())
 		text = "Impossibile cancellare il tipo MIME; non è installato.";
