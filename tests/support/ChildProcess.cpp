@@ -109,17 +109,26 @@ ChildProcess::WaitForExit(bigtime_t timeout, int* status)
 {
 	if (fPid <= 0 || fReaped)
 		return false;
-	auto deadline = Clock::now() + std::chrono::microseconds(timeout);
-	while (_Read(Remaining(deadline) * 1000LL)) {
-	}
 	int pidfd = (int)syscall(SYS_pidfd_open, fPid, 0);
 	if (pidfd < 0)
 		return false;
-	pollfd polled = {pidfd, POLLIN, 0};
-	bool ended = poll(&polled, 1, Remaining(deadline)) == 1;
+	// The output may outlive the child: processes it started can hold the
+	// pipe. Reading stops once the child has ended and nothing is left.
+	auto deadline = Clock::now() + std::chrono::microseconds(timeout);
+	bool ended = false;
+	while (!ended && Remaining(deadline) > 0) {
+		pollfd polled[2] = {{pidfd, POLLIN, 0}, {fOutput, POLLIN, 0}};
+		if (poll(polled, 2, Remaining(deadline)) <= 0)
+			continue;
+		ended = (polled[0].revents & POLLIN) != 0;
+		if ((polled[1].revents & (POLLIN | POLLHUP)) != 0 && !_Read(0) && !ended)
+			ended = poll(polled, 1, Remaining(deadline)) == 1;
+	}
 	close(pidfd);
 	if (!ended)
 		return false;
+	while (_Read(0)) {
+	}
 	fReaped = waitpid(fPid, status, 0) == fPid;
 	return fReaped;
 }

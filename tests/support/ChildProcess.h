@@ -26,8 +26,9 @@ public:
 	// Reads the output until it holds text; false at end of output or when
 	// the timeout runs out first.
 	bool WaitForOutput(const std::string& text, bigtime_t timeout);
-	// Reads the output to its end and reaps the child; false when the
-	// timeout runs out first. *status as from waitpid().
+	// Reads the output until the child has ended and its output is drained
+	// (processes it left behind may keep the pipe open), then reaps it;
+	// false when the timeout runs out first. *status as from waitpid().
 	bool WaitForExit(bigtime_t timeout, int* status);
 	const std::string& Output() const;
 
