@@ -7,10 +7,8 @@
 #include <Roster.h>
 
 #include <chrono>
-#include <cmath>
 #include <csignal>
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -24,36 +22,16 @@
 #include "tests/support/MessageLog.h"
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/TempDirectory.h"
+#include "tests/support/WaveFile.h"
 #include "window/MainWindow.h"
 
 namespace {
 
 using EncodingRunTest = ProgramFixture;
 
-// A mono 16-bit WAV of a quarter second of a tone.
-void
-WriteWave(const std::string& path)
-{
-	const uint32_t rate = 8000;
-	const uint32_t samples = rate / 4;
-	std::ofstream out(path, std::ios::binary);
-	auto put32 = [&](uint32_t value) { out.write(reinterpret_cast<char*>(&value), 4); };
-	auto put16 = [&](uint16_t value) { out.write(reinterpret_cast<char*>(&value), 2); };
-	out.write("RIFF", 4);
-	put32(36 + samples * 2);
-	out.write("WAVEfmt ", 8);
-	put32(16);
-	put16(1);
-	put16(1);
-	put32(rate);
-	put32(rate * 2);
-	put16(2);
-	put16(16);
-	out.write("data", 4);
-	put32(samples * 2);
-	for (uint32_t i = 0; i < samples; i++)
-		put16((uint16_t)(int16_t)(8000 * std::sin(i * 0.2)));
-}
+const char* const kLaunchFailed =
+    "È avvenuto un errore cercando di lanciare Oggenc. Assicuratevi che Oggenc si trovi dove "
+    "dovrebbe essere e non sia in uso e riprovate.";
 
 } // namespace
 
@@ -130,7 +108,7 @@ TEST_F(EncodingRunTest, ShowsProgressAndSkipsAndStopsAHangingEncoder)
 	EXPECT_EQ(log->Records().size(), 2u);
 }
 
-TEST_F(EncodingRunTest, EncodersThatFailOrCrashCountAsFinished)
+TEST_F(EncodingRunTest, EncodersThatFailCrashOrFloodTheirOutputCountAsFinished)
 {
 	log->SetMode("crash");
 	Start();
@@ -143,17 +121,24 @@ TEST_F(EncodingRunTest, EncodersThatFailOrCrashCountAsFinished)
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	ASSERT_TRUE(WaitForRunEnd());
 	EXPECT_EQ(log->Records().size(), 4u);
+
+	// Megabytes on its output go where the program's own output goes, and
+	// nothing waits for them.
+	log->SetMode("output");
+	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
+	ASSERT_TRUE(WaitForRunEnd());
+	EXPECT_EQ(log->Records().size(), 6u);
 }
 
 TEST_F(EncodingRunTest, AnEncoderThatEndsAtOnceStartsEachFileExactlyOnce)
 {
 	Start();
 	std::vector<std::string> files;
-	for (int i = 0; i < 500; i++)
+	for (int i = 0; i < 1000; i++)
 		files.push_back(folder / ("f" + std::to_string(i) + ".wav"));
 	AddFiles(files);
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
-	// 500 processes take a while under a sanitizer.
+	// A thousand processes take a while under a sanitizer.
 	ASSERT_TRUE(WaitForRunEnd(60 * MessageLog::kTimeout));
 
 	std::vector<std::vector<std::string>> expected;
@@ -178,15 +163,32 @@ TEST_F(EncodingRunTest, AMissingEncoderOrOneThatCannotStartIsReported)
 
 	// A folder exists, so the run starts, and its launch fails.
 	Locked([&] { strcpy(app->encoderLocation, folder.Path().c_str()); });
-	user.ExpectAlert("LaunchFailed",
-		"È avvenuto un errore cercando di lanciare Oggenc. Assicuratevi che Oggenc si trovi "
-		"dove dovrebbe essere e non sia in uso e riprovate.",
-		0);
+	user.ExpectAlert("LaunchFailed", kLaunchFailed, 0);
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	EXPECT_FALSE(user.IsShown(kProgress));
 	EXPECT_FALSE(IsEncoding());
 	Locked([&] { EXPECT_EQ(window->currentIndex, 0); });
+
+	// So does a file that may not be run.
+	std::string plain = folder.WriteFile("oggenc", "#!/bin/sh\n");
+	Locked([&] { strcpy(app->encoderLocation, plain.c_str()); });
+	user.ExpectAlert("LaunchFailed", kLaunchFailed, 0);
+	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
+	EXPECT_FALSE(IsEncoding());
 	EXPECT_TRUE(log->Records().empty());
+}
+
+TEST_F(EncodingRunTest, TheListTheProgramIsStartedWithIsItsFirstList)
+{
+	std::string list = folder / "lista da aprire.vfl";
+	std::vector<std::string> files = {folder / "uno.wav", folder / "due.wav"};
+	ASSERT_EQ(ListFile::Write(list.c_str(), files), ListFile::kSaved);
+	// Only the first file counts; the others are not added.
+	Start(FAKE_ENCODER_PATH, {list, folder.WriteFile("altro.wav", "")});
+	EXPECT_EQ(user.View(kMain, "FilesList").rows, files);
+	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
+	ASSERT_TRUE(WaitForRunEnd());
+	EXPECT_EQ(Arguments(), (std::vector<std::vector<std::string>>{{files[0]}, {files[1]}}));
 }
 
 TEST_F(EncodingRunTest, FilesHandedToTheRunningProgramAreAddedOrOpened)
@@ -214,7 +216,7 @@ TEST_F(EncodingRunTest, TheRealEncoderWritesOggVorbisFilesBesideTheWaves)
 	Start("/usr/bin/oggenc");
 	std::vector<std::string> waves = {folder / "primo.wav", folder / "secondo brano.wav"};
 	for (const std::string& wave : waves)
-		WriteWave(wave);
+		ASSERT_TRUE(WaveFile::Write(wave));
 	AddFiles(waves);
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	ASSERT_TRUE(WaitForRunEnd());

@@ -9,9 +9,13 @@
 #include "MessageLog.h"
 #include "Watchdog.h"
 
-ApplicationThread::ApplicationThread(Factory factory) : fApplication(nullptr)
+ApplicationThread::ApplicationThread(Factory factory, const std::vector<std::string>& launchFiles)
+    : fApplication(nullptr)
 {
-	BApplication::SetLaunchFiles(0, nullptr);
+	std::vector<const char*> paths;
+	for (const std::string& path : launchFiles)
+		paths.push_back(path.c_str());
+	BApplication::SetLaunchFiles(paths.size(), paths.data());
 	std::promise<BApplication*> built;
 	fThread = std::thread([&built, factory = std::move(factory)] {
 		BApplication* application = factory();

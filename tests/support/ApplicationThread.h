@@ -3,13 +3,16 @@
 // as the user. The application is built, run and deleted in that thread,
 // since a looper's first lock belongs to the thread that builds it.
 //
-// The application starts without launch files. The destructor asks it to
+// The application starts with the launch files given (none by default), as
+// if they followed the program's name on its command line. The destructor asks it to
 // quit if it still runs and waits for its thread, bounded by a watchdog.
 #ifndef APPLICATION_THREAD_H
 #define APPLICATION_THREAD_H
 
 #include <functional>
+#include <string>
 #include <thread>
+#include <vector>
 
 class BApplication;
 
@@ -19,7 +22,7 @@ public:
 
 	// Returns once the application is built, its loop runs and its start
 	// (launch files, ReadyToRun) has been handled.
-	explicit ApplicationThread(Factory factory);
+	explicit ApplicationThread(Factory factory, const std::vector<std::string>& launchFiles = {});
 	~ApplicationThread();
 	ApplicationThread(const ApplicationThread&) = delete;
 	ApplicationThread& operator=(const ApplicationThread&) = delete;

@@ -1,10 +1,9 @@
 #include "ProgramFixture.h"
 
-#include <chrono>
 #include <csignal>
 #include <cstring>
-#include <thread>
 
+#include "Polling.h"
 #include "app/VFApp.h"
 #include "list/FilesList.h"
 #include "window/MainWindow.h"
@@ -33,9 +32,9 @@ ProgramFixture::TearDown()
 }
 
 void
-ProgramFixture::Start(const char* encoder)
+ProgramFixture::Start(const char* encoder, const std::vector<std::string>& launchFiles)
 {
-	application = std::make_unique<ApplicationThread>([] { return new VFApp(); });
+	application = std::make_unique<ApplicationThread>([] { return new VFApp(); }, launchFiles);
 	ASSERT_TRUE(display.WaitForShown(kMain, MessageLog::kTimeout));
 	app = static_cast<VFApp*>(application->Application());
 	window = app->mainWindow;
@@ -75,13 +74,7 @@ ProgramFixture::IsEncoding()
 bool
 ProgramFixture::WaitUntil(const std::function<bool()>& done, bigtime_t timeout)
 {
-	auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(timeout);
-	while (!done()) {
-		if (std::chrono::steady_clock::now() > deadline)
-			return false;
-		std::this_thread::sleep_for(std::chrono::milliseconds(2));
-	}
-	return true;
+	return Polling::WaitUntil(done, timeout);
 }
 
 bool

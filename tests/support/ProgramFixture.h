@@ -38,9 +38,10 @@ protected:
 	void SetUp() override;
 	void TearDown() override;
 
-	// Starts the program, as with no file to open, and points it at the
-	// encoder.
-	void Start(const char* encoder = FAKE_ENCODER_PATH);
+	// Starts the program, as with the files to open on its command line,
+	// and points it at the encoder.
+	void Start(const char* encoder = FAKE_ENCODER_PATH,
+	           const std::vector<std::string>& launchFiles = {});
 	// Runs the action with the main window locked, once the program is idle.
 	void Locked(const std::function<void()>& action);
 	void AddFiles(const std::vector<std::string>& paths);
