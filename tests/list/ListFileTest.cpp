@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -217,4 +220,65 @@ TEST_F(ListFileTest, AFileThatCannotBeReadChangesNothing)
 	}
 	EXPECT_EQ(Rows(), (std::vector<std::string>{"/audio/0.wav"}));
 	EXPECT_EQ(user.View(kTitle, "TabView").selectedTab, 1);
+}
+
+TEST_F(ListFileTest, GarbageAndHugeListsGiveWhatTheyHold)
+{
+	StartWith({});
+	// Bytes of every value, NUL and line ends among them: whatever is taken
+	// is a piece of the file.
+	std::mt19937 random(7);
+	std::string garbage(1 << 16, '\0');
+	for (char& byte : garbage)
+		byte = (char)(random() & 0xff);
+	Open(temp.WriteFile("rumore", garbage));
+	for (const std::string& row : Rows())
+		EXPECT_NE(garbage.find(row), std::string::npos);
+
+	// A hundred megabytes in lines of a megabyte each.
+	std::string path = "/" + std::string((1 << 20) - 4, 'x');
+	std::string line = "0;" + path + "\n";
+	std::string huge = temp / "enorme";
+	{
+		std::ofstream out(huge, std::ios::binary);
+		for (int i = 0; i < 100; i++)
+			out << line;
+		ASSERT_TRUE(out.good());
+	}
+	Open(huge);
+	EXPECT_EQ(Rows(), std::vector<std::string>(100, path));
+}
+
+TEST_F(ListFileTest, SavingOverAListThatIsOpenElsewhereLeavesTheReaderItsCopy)
+{
+	std::string list = temp.WriteFile("lista", kHeader + "0;/audio/old.wav\n");
+	int reader = open(list.c_str(), O_RDONLY);
+	ASSERT_GE(reader, 0);
+	StartWith({"/audio/new.wav"});
+	Save(list);
+	EXPECT_EQ(TempDirectory::ReadFile(list), kHeader + "0;/audio/new.wav\n");
+
+	std::string before(4096, '\0');
+	ssize_t length = read(reader, before.data(), before.size());
+	close(reader);
+	ASSERT_GE(length, 0);
+	before.resize(length);
+	EXPECT_EQ(before, kHeader + "0;/audio/old.wav\n");
+}
+
+TEST_F(ListFileTest, AReadOnlyFolderTakesNoList)
+{
+	if (geteuid() == 0)
+		GTEST_SKIP() << "permissions do not stop this user";
+	std::filesystem::create_directory(temp / "sola lettura");
+	std::string old = temp.WriteFile("sola lettura/lista", kHeader + "0;/audio/old.wav\n");
+	ASSERT_EQ(chmod((temp / "sola lettura").c_str(), 0555), 0);
+	StartWith({"/audio/new.wav"});
+	user.ExpectAlert("SaveOpenError", kSaveOpenError, 0);
+	Save(old);
+	user.ExpectAlert("SaveOpenError", kSaveOpenError, 0);
+	Save(temp / "sola lettura/nuova");
+	chmod((temp / "sola lettura").c_str(), 0755);
+	EXPECT_EQ(TempDirectory::ReadFile(old), kHeader + "0;/audio/old.wav\n");
+	EXPECT_FALSE(std::filesystem::exists(temp / "sola lettura/nuova"));
 }

@@ -99,6 +99,24 @@ TEST_F(DispatchTest, TheListMenuSavesClearsAndOpensLists)
 	EXPECT_EQ(user.View(kMain, "FilesList").rows, files);
 }
 
+TEST_F(DispatchTest, AListThatVanishesAfterItWasChosenIsReportedAndChangesNothing)
+{
+	Start();
+	AddFiles({folder / "resta.wav"});
+	std::string list = folder.WriteFile("sparita.vfl", "0;/audio/mai.wav\n");
+	ASSERT_TRUE(user.ChooseMenuItem(kMain, "MenuBar", {"Lista", "Apri..."}));
+	user.ExpectAlert("OpenOpenError",
+		"Impossibile aprire file. Assicuratevi di avere accesso al file.", 0);
+	// The application holds the choice until the file is gone.
+	ASSERT_TRUE(user.WaitIdle());
+	ASSERT_TRUE(be_app->Lock());
+	EXPECT_EQ(display.ConfirmOpenPanel("Apri lista", {list}), "");
+	unlink(list.c_str());
+	be_app->Unlock();
+	ASSERT_TRUE(user.WaitIdle());
+	EXPECT_EQ(user.View(kMain, "FilesList").rows, std::vector<std::string>{folder / "resta.wav"});
+}
+
 TEST_F(DispatchTest, TheReadmeBesideTheProgramOpensOrIsReportedMissing)
 {
 	// The desktop's opener is a stub that records what it was given.
