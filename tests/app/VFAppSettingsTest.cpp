@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
 #include <sys/xattr.h>
 
 #include "tests/support/Command.h"
@@ -190,4 +191,26 @@ TEST_F(VFAppSettingsTest, ExecutableThatCannotBeOpenedKeepsTheDefaults)
 	}
 	EXPECT_EQ(output, expected + "\n0\n0\n1\n");
 	EXPECT_FALSE(std::filesystem::exists(fProgram));
+}
+
+TEST_F(VFAppSettingsTest, TwoInstancesStoringAtOnceLeaveWholeValues)
+{
+	// A longer location and a shorter one: a value written over the other
+	// must not keep the other's tail.
+	const Settings first = {"/primo/" + std::string(900, 'p'), true, false, true};
+	const Settings second = {"/secondo/" + std::string(300, 's'), false, true, false};
+	auto store = [&](const Settings& settings) {
+		for (int i = 0; i < 10; i++)
+			Write(settings);
+	};
+	std::thread other(store, second);
+	store(first);
+	other.join();
+
+	std::string location = Raw("encoder_location");
+	EXPECT_TRUE(location == first.encoderLocation + std::string(1, '\0') ||
+	            location == second.encoderLocation + std::string(1, '\0'))
+	    << location.size() << " bytes";
+	for (const char* name : {"dont_close_on_add", "dont_clear_on_open", "self_register_mime_type"})
+		EXPECT_TRUE(Raw(name) == std::string(1, '\0') || Raw(name) == std::string(1, '\1')) << name;
 }
