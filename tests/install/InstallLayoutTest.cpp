@@ -1,8 +1,11 @@
 // The program installed with `cmake --install` into a fresh prefix, as a
 // user installs it into ~/.local, checked file by file with the desktop's
 // own tools and against the names the program itself uses at run time.
+#include "tests/support/ChildProcess.h"
 #include "tests/support/Command.h"
+#include "tests/support/MessageLog.h"
 #include "tests/support/TempDirectory.h"
+#include "tests/support/XvfbServer.h"
 
 #include "DesktopEntry.h"
 #include "MimePackage.h"
@@ -21,6 +24,7 @@
 #include <set>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -103,6 +107,15 @@ Identify(const std::string& path)
 	return status == 0 ? output : "identify failed on " + path;
 }
 
+// The bytes of a file's attribute; "missing" when it has none.
+std::string
+Attribute(const std::string& path, const std::string& name)
+{
+	char value[1024];
+	ssize_t length = getxattr(path.c_str(), ("user." + name).c_str(), value, sizeof(value));
+	return length < 0 ? "missing" : std::string(value, length);
+}
+
 std::string
 PngOfBuiltInIcon(icon_size which)
 {
@@ -125,8 +138,10 @@ protected:
 		ASSERT_FALSE(fTemp.Path().empty());
 		fPrefix = fTemp / "prefix";
 		std::string log;
+		// The prefix's data folder on the search path, as for a user's
+		// install, so that update-mime-database does not warn about it.
 		ASSERT_EQ(Command::Run({INSTALL_CMAKE, "--install", INSTALL_BUILD_DIR, "--prefix", fPrefix},
-		                       &log),
+		                       &log, {"XDG_DATA_DIRS=" + fPrefix + "/share"}),
 		          0)
 		    << log;
 	}
@@ -194,6 +209,44 @@ TEST_F(InstallLayout, LinkOnThePathLeadsToTheProgramWhereverThePrefixMoves)
 	std::string moved = fTemp / "moved";
 	ASSERT_EQ(rename(fPrefix.c_str(), moved.c_str()), 0);
 	EXPECT_EQ(RealPath(moved + "/" + kLink), RealPath(moved + "/" + kProgram));
+}
+
+TEST_F(InstallLayout, ProgramStartsFromItsLinkAndStoresItsSettingsOnTheInstalledFile)
+{
+	SKIP_WITHOUT_PROGRAM();
+	if (!fTemp.SupportsAttributes())
+		GTEST_SKIP() << "the temporary folder keeps no extended attributes";
+	XvfbServer screen;
+	ASSERT_FALSE(screen.Name().empty()) << "no Xvfb";
+	// Installed for the user: the user's data folder is the prefix's.
+	std::string desktopEntry = TempDirectory::ReadFile(DesktopEntryPath());
+	std::vector<std::string> environment = {
+	    "DISPLAY=" + screen.Name(), "XDG_DATA_HOME=" + Installed("share"),
+	    "XDG_CONFIG_HOME=" + fTemp / "config", "XDG_DATA_DIRS=" + fTemp / "system"};
+
+	ChildProcess program({Installed(kLink)}, environment);
+	ASSERT_TRUE(program.IsRunning());
+	std::string window;
+	ASSERT_EQ(Command::Run(
+	              {"xdotool", "search", "--sync", "--name", "^Vorlix OggVorbis Frontend 1\\.2a$"},
+	              &window, environment, MessageLog::kTimeout / 1000000),
+	          0)
+	    << "the main window did not come";
+	window = window.substr(0, window.find('\n'));
+	ASSERT_EQ(Command::Run({X_CLOSE_PATH, window}, nullptr, environment), 0);
+	int status = -1;
+	ASSERT_TRUE(program.WaitForExit(MessageLog::kTimeout, &status)) << program.Output();
+	EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+
+	// Closing the main window stores the settings, the defaults here.
+	std::string file = Installed(kProgram);
+	EXPECT_EQ(Attribute(file, "encoder_location"), std::string("/usr/bin/oggenc", 16));
+	EXPECT_EQ(Attribute(file, "dont_close_on_add"), std::string(1, '\0'));
+	EXPECT_EQ(Attribute(file, "self_register_mime_type"), std::string(1, '\1'));
+	// The installed list type counts as the user's: the start registered
+	// nothing over the installed desktop entry.
+	EXPECT_EQ(TempDirectory::ReadFile(DesktopEntryPath()), desktopEntry);
+	EXPECT_TRUE(TempDirectory::ReadFile(fTemp / "config/mimeapps.list").empty());
 }
 
 TEST_F(InstallLayout, ReadmeIsUtf8TextAboutEveryTab)
@@ -339,7 +392,9 @@ TEST_F(InstallLayout, MimeDatabaseNamesListFilesByTheirExtension)
 	std::filesystem::create_directories(data + "/mime/packages");
 	std::filesystem::copy_file(Installed("share/mime/packages/" + name),
 	                           data + "/mime/packages/" + name);
-	ASSERT_EQ(Command::Run({"update-mime-database", data + "/mime"}), 0);
+	ASSERT_EQ(
+	    Command::Run({"update-mime-database", data + "/mime"}, nullptr, {"XDG_DATA_DIRS=" + data}),
+	    0);
 
 	std::string list = fTemp.WriteFile("musica.vfl", "0;/tmp/brano.wav\n");
 	std::string type;
