@@ -4,6 +4,7 @@
 #include "tests/support/ChildProcess.h"
 #include "tests/support/Command.h"
 #include "tests/support/MessageLog.h"
+#include "tests/support/Polling.h"
 #include "tests/support/TempDirectory.h"
 #include "tests/support/XvfbServer.h"
 
@@ -108,6 +109,35 @@ Identify(const std::string& path)
 }
 
 // The bytes of a file's attribute; "missing" when it has none.
+// A running process (not a zombie) of that program file; 0 when none.
+pid_t
+ProcessRunning(const std::string& program)
+{
+	for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+		std::string name = entry.path().filename();
+		if (name.find_first_not_of("0123456789") != std::string::npos)
+			continue;
+		std::error_code error;
+		std::string stat = TempDirectory::ReadFile(entry.path() / "stat");
+		size_t state = stat.rfind(") ");
+		if (std::filesystem::read_symlink(entry.path() / "exe", error) == program &&
+		    state != std::string::npos && stat.compare(state + 2, 1, "Z") != 0)
+			return std::stoi(name);
+	}
+	return 0;
+}
+
+std::vector<std::string>
+Arguments(pid_t process)
+{
+	std::string line = TempDirectory::ReadFile("/proc/" + std::to_string(process) + "/cmdline");
+	std::vector<std::string> arguments;
+	std::istringstream in(line);
+	for (std::string argument; std::getline(in, argument, '\0');)
+		arguments.push_back(argument);
+	return arguments;
+}
+
 std::string
 Attribute(const std::string& path, const std::string& name)
 {
@@ -144,6 +174,32 @@ protected:
 		                       &log, {"XDG_DATA_DIRS=" + fPrefix + "/share"}),
 		          0)
 		    << log;
+	}
+
+	// A desktop session on that screen with the program installed for the
+	// user: the user's data folder is the prefix's, its link on the PATH.
+	std::vector<std::string>
+	Session(const XvfbServer& screen) const
+	{
+		const char* path = getenv("PATH");
+		return {"DISPLAY=" + screen.Name(), "XDG_DATA_HOME=" + Installed("share"),
+		        "XDG_CONFIG_HOME=" + fTemp / "config", "XDG_DATA_DIRS=" + fTemp / "system",
+		        "PATH=" + Installed("bin") + ":" + (path != nullptr ? path : "")};
+	}
+
+	// Closes the program's main window as its close box does, once it has
+	// come.
+	static void
+	CloseMainWindow(const std::vector<std::string>& session)
+	{
+		std::string window;
+		ASSERT_EQ(Command::Run({"xdotool", "search", "--sync", "--name",
+		                        "^Vorlix OggVorbis Frontend 1\\.2a$"},
+		                       &window, session, MessageLog::kTimeout / 1000000),
+		          0)
+		    << "the main window did not come";
+		window = window.substr(0, window.find('\n'));
+		ASSERT_EQ(Command::Run({X_CLOSE_PATH, window}, nullptr, session), 0);
 	}
 
 	std::string
@@ -218,22 +274,12 @@ TEST_F(InstallLayout, ProgramStartsFromItsLinkAndStoresItsSettingsOnTheInstalled
 		GTEST_SKIP() << "the temporary folder keeps no extended attributes";
 	XvfbServer screen;
 	ASSERT_FALSE(screen.Name().empty()) << "no Xvfb";
-	// Installed for the user: the user's data folder is the prefix's.
 	std::string desktopEntry = TempDirectory::ReadFile(DesktopEntryPath());
-	std::vector<std::string> environment = {
-	    "DISPLAY=" + screen.Name(), "XDG_DATA_HOME=" + Installed("share"),
-	    "XDG_CONFIG_HOME=" + fTemp / "config", "XDG_DATA_DIRS=" + fTemp / "system"};
+	std::vector<std::string> session = Session(screen);
 
-	ChildProcess program({Installed(kLink)}, environment);
+	ChildProcess program({Installed(kLink)}, session);
 	ASSERT_TRUE(program.IsRunning());
-	std::string window;
-	ASSERT_EQ(Command::Run(
-	              {"xdotool", "search", "--sync", "--name", "^Vorlix OggVorbis Frontend 1\\.2a$"},
-	              &window, environment, MessageLog::kTimeout / 1000000),
-	          0)
-	    << "the main window did not come";
-	window = window.substr(0, window.find('\n'));
-	ASSERT_EQ(Command::Run({X_CLOSE_PATH, window}, nullptr, environment), 0);
+	ASSERT_NO_FATAL_FAILURE(CloseMainWindow(session));
 	int status = -1;
 	ASSERT_TRUE(program.WaitForExit(MessageLog::kTimeout, &status)) << program.Output();
 	EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
@@ -247,6 +293,34 @@ TEST_F(InstallLayout, ProgramStartsFromItsLinkAndStoresItsSettingsOnTheInstalled
 	// nothing over the installed desktop entry.
 	EXPECT_EQ(TempDirectory::ReadFile(DesktopEntryPath()), desktopEntry);
 	EXPECT_TRUE(TempDirectory::ReadFile(fTemp / "config/mimeapps.list").empty());
+}
+
+TEST_F(InstallLayout, AListOpenedOnTheDesktopStartsTheProgramWithIt)
+{
+	SKIP_WITHOUT_PROGRAM();
+	XvfbServer screen;
+	ASSERT_FALSE(screen.Name().empty()) << "no Xvfb";
+	std::vector<std::string> session = Session(screen);
+	std::string list = fTemp.WriteFile("musica scelta.vfl", "0;/tmp/brano.wav\n");
+
+	// The desktop's opener finds the program through the installed type
+	// and desktop entry, and starts it as a child of its own.
+	ChildProcess opener({"/usr/bin/xdg-open", list}, session);
+	ASSERT_TRUE(opener.IsRunning());
+	std::string program = RealPath(Installed(kProgram));
+	pid_t started = 0;
+	ASSERT_TRUE(Polling::WaitUntil([&] { return (started = ProcessRunning(program)) != 0; },
+	                               MessageLog::kTimeout))
+	    << "the program did not start";
+	std::vector<std::string> arguments = Arguments(started);
+	ASSERT_EQ(arguments.size(), 2u);
+	EXPECT_EQ(arguments[1], list);
+
+	ASSERT_NO_FATAL_FAILURE(CloseMainWindow(session));
+	EXPECT_TRUE(
+	    Polling::WaitUntil([&] { return ProcessRunning(program) == 0; }, MessageLog::kTimeout));
+	int status = -1;
+	EXPECT_TRUE(opener.WaitForExit(MessageLog::kTimeout, &status)) << opener.Output();
 }
 
 TEST_F(InstallLayout, ReadmeIsUtf8TextAboutEveryTab)

@@ -1,5 +1,7 @@
 #include "ChildProcess.h"
 
+#include "Command.h"
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -9,8 +11,6 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 using Clock = std::chrono::steady_clock;
 
@@ -29,11 +29,10 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments,
 	for (const std::string& argument : arguments)
 		argv.push_back(const_cast<char*>(argument.c_str()));
 	argv.push_back(nullptr);
+	std::vector<std::string> merged = Command::Environment(environment);
 	std::vector<char*> envp;
-	for (const std::string& entry : environment)
+	for (const std::string& entry : merged)
 		envp.push_back(const_cast<char*>(entry.c_str()));
-	for (char** entry = environ; *entry != nullptr; entry++)
-		envp.push_back(*entry);
 	envp.push_back(nullptr);
 
 	int fds[2];

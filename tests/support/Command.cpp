@@ -13,8 +13,8 @@
 
 extern char** environ;
 
-static std::vector<std::string>
-Environment(const std::vector<std::string>& extra)
+std::vector<std::string>
+Command::Environment(const std::vector<std::string>& extra)
 {
 	std::vector<std::string> environment;
 	for (char** variable = environ; *variable != nullptr; variable++) {

@@ -16,6 +16,10 @@ public:
 	static int Run(const std::vector<std::string>& argv, std::string* output = nullptr,
 	               const std::vector<std::string>& extraEnvironment = {}, int timeoutSeconds = 60);
 
+	// The test's environment with the "NAME=value" items added or
+	// replacing those of the same name.
+	static std::vector<std::string> Environment(const std::vector<std::string>& extra);
+
 	// Whether a program of that name is on the PATH.
 	static bool Exists(const std::string& program);
 };
