@@ -73,12 +73,14 @@ FilesList::MessageReceived(BMessage* message)
 				BListView::MessageReceived(message);
 				break;
 			}
+			std::vector<std::string> paths;
 			for (int32 index = 0; message->FindRef("refs", index, &ref) == B_OK; index++) {
 				BEntry entry(&ref, true);
 				BPath path;
 				if (entry.GetPath(&path) == B_OK)
-					AddFile(path.Path());
+					paths.push_back(path.Path());
 			}
+			_AddPaths(paths);
 			break;
 		}
 		default:
@@ -110,8 +112,10 @@ FilesList::AddItem(BListItem* item, int32 index)
 void
 FilesList::SelectionChanged()
 {
+	// Two lookups, not a count: counting looks up every selected row from
+	// the top, and this runs after every change.
 	int32 first = CurrentSelection(0);
-	bool single = CountSelected() == 1;
+	bool single = first >= 0 && CurrentSelection(1) < 0;
 	removeButton->SetEnabled(first >= 0);
 	moveUpButton->SetEnabled(single && first > 0);
 	moveDownButton->SetEnabled(single && first < CountItems() - 1);
@@ -140,11 +144,19 @@ FilesList::Clear()
 void
 FilesList::RemoveFiles()
 {
-	// From the end, so that the indexes still to visit stay valid.
-	for (int32 index = CountItems() - 1; index >= 0; index--) {
-		if (IsItemSelected(index))
-			delete RemoveItem(index);
-	}
+	// The list is rebuilt from the rows that stay: removing the selected
+	// rows one by one would move the rest of the list and apply the button
+	// rules once for each.
+	std::vector<BListItem*> kept;
+	std::vector<BListItem*> removed;
+	for (int32 index = 0; index < CountItems(); index++)
+		(IsItemSelected(index) ? removed : kept).push_back(ItemAt(index));
+	DeselectAll();
+	MakeEmpty();
+	for (BListItem* item : kept)
+		BListView::AddItem(item, CountItems());
+	for (BListItem* item : removed)
+		delete item;
 	if (IsEmpty())
 		encodeButton->SetEnabled(false);
 	SelectionChanged();
@@ -217,11 +229,7 @@ FilesList::Open(const char* path)
 	// Emptying leaves "Codifica!" as it is; the additions enable it.
 	if (!static_cast<VFApp*>(be_app)->dontClearOnOpen)
 		_DeleteItems();
-	for (const std::string& entry : paths) {
-		BStringItem* item = new BStringItem(entry.c_str(), 0, true);
-		if (!AddItem(item))
-			delete item;
-	}
+	_AddPaths(paths);
 }
 
 void
@@ -231,6 +239,20 @@ FilesList::_MoveSelected(int32 offset)
 	int32 to = from + offset;
 	if (CountSelected() == 1 && to >= 0 && to < CountItems())
 		MoveItem(from, to);
+	SelectionChanged();
+}
+
+void
+FilesList::_AddPaths(const std::vector<std::string>& paths)
+{
+	BAutolock lock(Window());
+	// Appended past the override, so that the button rules, which look
+	// through the list, run once for all of them.
+	for (const std::string& path : paths)
+		BListView::AddItem(new BStringItem(path.c_str(), 0, true), CountItems());
+	if (paths.empty())
+		return;
+	encodeButton->SetEnabled(true);
 	SelectionChanged();
 }
 

@@ -28,6 +28,9 @@
 
 #include <ListView.h>
 
+#include <string>
+#include <vector>
+
 class BButton;
 class BFilePanel;
 class MainWindow;
@@ -65,6 +68,8 @@ public:
 	BButton* moveDownButton;
 
 private:
+	// Appends an item for each path, then applies the button rules once.
+	void _AddPaths(const std::vector<std::string>& paths);
 	void _MoveSelected(int32 offset);
 	void _DeleteItems();
 };

@@ -37,20 +37,15 @@ CreateTemporary(const std::string& directory, BFile* file, BEntry* entry)
 }
 
 static bool
-WritePiece(BFile* file, const std::string& piece)
-{
-	return file->Write(piece.data(), piece.size()) == (ssize_t)piece.size();
-}
-
-static bool
 WriteContent(BFile* file, const std::vector<std::string>& paths)
 {
-	if (!WritePiece(file, kHeader))
+	// One write for the whole list: a write per line costs a system call
+	// each, most of the time a long list takes to save.
+	std::string content = kHeader;
+	for (const std::string& path : paths)
+		content.append("0;").append(path).append("\n");
+	if (file->Write(content.data(), content.size()) != (ssize_t)content.size())
 		return false;
-	for (const std::string& path : paths) {
-		if (!WritePiece(file, "0;" + path + "\n"))
-			return false;
-	}
 	// The type is the file's identity elsewhere, but a file without it
 	// still holds the list.
 	BNodeInfo info(file);
