@@ -71,9 +71,10 @@ FltkUriList::_PathOfLine(const std::string& line, std::string* path)
 {
 	if (line.empty() || line[0] == '#')
 		return false;
+	// A NUL would cut the path short there, naming another file.
 	if (line[0] == '/') {
 		*path = line;
-		return true;
+		return line.find('\0') == std::string::npos;
 	}
 	if (!StartsWithNoCase(line, "file:"))
 		return false;

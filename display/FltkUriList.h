@@ -6,8 +6,8 @@
 // file URIs ("file:///p", "file://localhost/p", "file:/p") are
 // percent-decoded; plain absolute paths are taken as they are, since a
 // file name may hold a '%'. Everything else (other schemes, other hosts,
-// relative text, a decoded path with a NUL byte) is left out, so a drag of
-// ordinary text yields no paths. Any bytes are safe input.
+// relative text, a path with a NUL byte, plain or decoded) is left out, so
+// a drag of ordinary text yields no paths. Any bytes are safe input.
 #ifndef FLTK_URI_LIST_H
 #define FLTK_URI_LIST_H
 

@@ -5,6 +5,7 @@
 namespace {
 
 using Paths = std::vector<std::string>;
+using namespace std::string_literals;
 
 } // namespace
 
@@ -45,6 +46,13 @@ TEST(FltkUriList, AnEncodedNulByteDropsThatPathOnly)
 {
 	EXPECT_EQ(FltkUriList::Paths("file:///tmp/a%00.wav\nfile:///tmp/b.wav\n"),
 	          (Paths{"/tmp/b.wav"}));
+}
+
+// Found by fuzzing: a plain path with a NUL was taken whole, and the file
+// opened by it was the one named by the text before the NUL.
+TEST(FltkUriList, APlainPathWithANulByteIsLeftOut)
+{
+	EXPECT_EQ(FltkUriList::Paths("/tmp/a.wav\0.ogg\n/tmp/b.wav\n"s), (Paths{"/tmp/b.wav"}));
 }
 
 TEST(FltkUriList, PercentDecodingLeavesBrokenEscapesAlone)
