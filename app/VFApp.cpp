@@ -13,6 +13,7 @@
 #include <string>
 
 #include "BuildStamp.h"
+#include "SettingsAttributes.h"
 #include "list/ListFile.h"
 #include "window/Commands.h"
 #include "window/MainWindow.h"
@@ -30,25 +31,6 @@ static const char* const kEncoderLocationAttribute = "encoder_location";
 static const char* const kDontCloseOnAddAttribute = "dont_close_on_add";
 static const char* const kDontClearOnOpenAttribute = "dont_clear_on_open";
 static const char* const kSelfRegisterAttribute = "self_register_mime_type";
-
-static bool
-SelectsDefault(ssize_t result)
-{
-	return result == B_ENTRY_NOT_FOUND || result == B_FILE_ERROR;
-}
-
-// Reads a switch stored as one byte. Any byte but 0 is true; a read that
-// fails otherwise, or finds the attribute empty, leaves the switch as it is.
-static void
-ReadSwitch(const BFile& file, const char* name, bool fallback, bool* value)
-{
-	uint8 byte = 0;
-	ssize_t result = file.ReadAttr(name, B_BOOL_TYPE, 0, &byte, 1);
-	if (SelectsDefault(result))
-		*value = fallback;
-	else if (result == 1)
-		*value = byte != 0;
-}
 
 static void
 WriteSwitch(BFile& file, const char* name, bool value)
@@ -163,19 +145,11 @@ VFApp::ReadOptions()
 	BFile file;
 	_OpenExecutable(&file, B_READ_ONLY);
 
-	ssize_t result = file.ReadAttr(kEncoderLocationAttribute, B_STRING_TYPE, 0, encoderLocation,
-	                               kEncoderLocationSize);
-	if (SelectsDefault(result))
-		strcpy(encoderLocation, kDefaultEncoderLocation);
-	else if (result > 0 && memchr(encoderLocation, '\0', result) == nullptr) {
-		// Stored without its terminator, or longer than the buffer: what
-		// fits is kept.
-		encoderLocation[std::min((size_t)result, kEncoderLocationSize - 1)] = '\0';
-	}
-
-	ReadSwitch(file, kDontCloseOnAddAttribute, false, &dontCloseOnAdd);
-	ReadSwitch(file, kDontClearOnOpenAttribute, false, &dontClearOnOpen);
-	ReadSwitch(file, kSelfRegisterAttribute, true, &selfRegisterMimeType);
+	SettingsAttributes::ReadText(file, kEncoderLocationAttribute, kDefaultEncoderLocation,
+	                             encoderLocation, kEncoderLocationSize);
+	SettingsAttributes::ReadSwitch(file, kDontCloseOnAddAttribute, false, &dontCloseOnAdd);
+	SettingsAttributes::ReadSwitch(file, kDontClearOnOpenAttribute, false, &dontClearOnOpen);
+	SettingsAttributes::ReadSwitch(file, kSelfRegisterAttribute, true, &selfRegisterMimeType);
 }
 
 void

@@ -1,11 +1,5 @@
-// Starting the encoder from a line of argument text.
-//
-// The argument text convention: every space outside double quotes ends an
-// argument (runs of spaces are not merged, so they give empty arguments;
-// a leading or trailing space gives an empty first or last argument); a
-// double quote switches quoting on or off and is dropped, grouping without
-// separating; a quote never closed keeps every later space; there is no
-// escape character. An empty text gives no arguments at all.
+// Starting the encoder from a line of argument text, split as
+// ArgumentSplitter.h describes.
 //
 // Both functions keep no state and may run on any thread. They return the
 // roster's launch status unchanged, and hand it the team pointer as given.

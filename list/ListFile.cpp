@@ -41,10 +41,8 @@ WriteContent(BFile* file, const std::vector<std::string>& paths)
 {
 	// One write for the whole list: a write per line costs a system call
 	// each, most of the time a long list takes to save.
-	std::string content = kHeader;
-	for (const std::string& path : paths)
-		content.append("0;").append(path).append("\n");
-	if (file->Write(content.data(), content.size()) != (ssize_t)content.size())
+	std::string text = ListFile::Text(paths);
+	if (file->Write(text.data(), text.size()) != (ssize_t)text.size())
 		return false;
 	// The type is the file's identity elsewhere, but a file without it
 	// still holds the list.
@@ -91,6 +89,23 @@ ListFile::Read(const char* path, std::vector<std::string>* paths)
 		return false;
 	}
 
+	ReadStream(file, paths);
+	fclose(file);
+	return true;
+}
+
+std::string
+ListFile::Text(const std::vector<std::string>& paths)
+{
+	std::string text = kHeader;
+	for (const std::string& path : paths)
+		text.append("0;").append(path).append("\n");
+	return text;
+}
+
+void
+ListFile::ReadStream(FILE* file, std::vector<std::string>* paths)
+{
 	char* line = nullptr;
 	size_t capacity = 0;
 	ssize_t length;
@@ -103,8 +118,6 @@ ListFile::Read(const char* path, std::vector<std::string>* paths)
 			paths->push_back(entry);
 	}
 	free(line);
-	fclose(file);
-	return true;
 }
 
 bool

@@ -8,10 +8,11 @@
 // everything after the first ";", less one final CR or LF. Lines are read
 // whole, whatever their length.
 //
-// Both functions keep no state and may run on any thread.
+// Every function keeps no state and may run on any thread.
 #ifndef LIST_FILE_H
 #define LIST_FILE_H
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,12 @@ public:
 	// False when the file cannot be opened for reading (or is a folder).
 	// A read error keeps the entries read before it.
 	static bool Read(const char* path, std::vector<std::string>* paths);
+
+	// What Write stores: the header lines and one line per path.
+	static std::string Text(const std::vector<std::string>& paths);
+	// Appends the entries of an open stream, as Read does with a file's,
+	// up to the stream's end or a read error.
+	static void ReadStream(FILE* file, std::vector<std::string>* paths);
 
 private:
 	static bool _ParseLine(std::string_view line, std::string* path);

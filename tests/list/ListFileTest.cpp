@@ -137,6 +137,20 @@ TEST_F(ListFileTest, ReaderSkipsWhatIsNoEntry)
 	EXPECT_EQ(Rows(), (std::vector<std::string>{"/a"})) << "a last 0; without LF is skipped";
 }
 
+TEST(ListFileText, AStreamAddsItsEntriesToThoseThereAndTextReadsBackTheSame)
+{
+	const std::vector<std::string> paths = {"/a;b.wav", "", "/cr\r", "/#.wav"};
+	std::string text = ListFile::Text(paths);
+	EXPECT_EQ(text, kHeader + "0;/a;b.wav\n0;\n0;/cr\r\n0;/#.wav\n");
+
+	std::vector<std::string> read = {"/there.wav"};
+	FILE* stream = fmemopen(text.data(), text.size(), "r");
+	ASSERT_NE(stream, nullptr);
+	ListFile::ReadStream(stream, &read);
+	fclose(stream);
+	EXPECT_EQ(read, (std::vector<std::string>{"/there.wav", "/a;b.wav", "", "/cr\r", "/#.wav"}));
+}
+
 TEST_F(ListFileTest, OpeningShowsTheFileTabAndReplacesOrExtendsTheList)
 {
 	std::string list = temp.WriteFile("lista", kHeader + "0;/audio/1.wav\n0;/audio/2.wav\n");

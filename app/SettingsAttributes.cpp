@@ -1,0 +1,37 @@
+#include "SettingsAttributes.h"
+
+#include <Errors.h>
+#include <Node.h>
+#include <TypeConstants.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+static bool
+SelectsDefault(ssize_t result)
+{
+	return result == B_ENTRY_NOT_FOUND || result == B_FILE_ERROR;
+}
+
+void
+SettingsAttributes::ReadText(const BNode& node, const char* name, const char* fallback,
+                             char* buffer, size_t size)
+{
+	ssize_t result = node.ReadAttr(name, B_STRING_TYPE, 0, buffer, size);
+	if (SelectsDefault(result))
+		snprintf(buffer, size, "%s", fallback);
+	else if (result > 0 && memchr(buffer, '\0', result) == nullptr)
+		buffer[std::min((size_t)result, size - 1)] = '\0';
+}
+
+void
+SettingsAttributes::ReadSwitch(const BNode& node, const char* name, bool fallback, bool* value)
+{
+	uint8 byte = 0;
+	ssize_t result = node.ReadAttr(name, B_BOOL_TYPE, 0, &byte, 1);
+	if (SelectsDefault(result))
+		*value = fallback;
+	else if (result == 1)
+		*value = byte != 0;
+}
