@@ -1,8 +1,8 @@
 // The program on a real X screen, used as a person uses it: with the mouse
-// through X input events. In this test program the application object runs
-// in-process, so the test can see its run state; the program's own
-// executable is started as a process of its own for what only a process
-// shows (a signal from the session).
+// through X input events. The program's own executable runs as a process
+// of its own, with the real encoder and with one that hangs; the
+// application object also runs in-process, where the test sees its run
+// state and where its widgets are.
 //
 // The program stores its settings on its executable when its window
 // closes, so these tests have a test program of their own.
@@ -136,30 +136,6 @@ private:
 
 } // namespace
 
-TEST_F(ProgramOnScreen, AListOfAwkwardNamesBecomesOggVorbisFilesAndEsciStoresTheSettings)
-{
-	std::vector<std::string> waves = {folder / "primo.wav", folder / "secondo brano.wav",
-	                                  folder / "terzo \"citato\"; città.wav"};
-	for (const std::string& wave : waves)
-		ASSERT_TRUE(WaveFile::Write(wave));
-	Start("/usr/bin/oggenc", {WriteList("lista.vfl", waves)});
-	Locked([&] { app->dontCloseOnAdd = true; });
-
-	ASSERT_TRUE(User().ClickLabel(kMain, "Codifica!"));
-	ASSERT_TRUE(WaitUntil([&] { return !IsEncoding(); }));
-	EXPECT_FALSE(IsShown(kProgress));
-	for (const std::string& wave : waves) {
-		std::string ogg = wave.substr(0, wave.size() - 4) + ".ogg";
-		std::string report;
-		EXPECT_EQ(Command::Run({"ogginfo", ogg}, &report), 0) << ogg << "\n" << report;
-	}
-
-	ASSERT_TRUE(User().ClickLabel(kMain, "Esci"));
-	ASSERT_TRUE(WaitUntil([&] { return LooperList::PortFor(window) == nullptr; }));
-	EXPECT_EQ(Attribute("/proc/self/exe", "dont_close_on_add"), std::string(1, '\1'));
-	EXPECT_EQ(Attribute("/proc/self/exe", "encoder_location"), std::string("/usr/bin/oggenc", 16));
-}
-
 TEST_F(ProgramOnScreen, SaltaFileAndFermaCodificaEndHangingEncoders)
 {
 	FakeEncoderLog log(folder / "encoder.log");
@@ -184,56 +160,170 @@ TEST_F(ProgramOnScreen, SaltaFileAndFermaCodificaEndHangingEncoders)
 	EXPECT_EQ(log.Records().size(), 2u) << "nothing started after the stop";
 }
 
-// The session ends the program with SIGTERM in the middle of a run: it
-// stores its settings and leaves the encoder to finish its file. The test
-// takes in the orphaned encoder, to see it running and to end it itself.
-TEST_F(ProgramOnScreen, TheProgramEndsOnSigtermMidRunStoringItsSettingsAndLeavingTheEncoder)
+// Where the program puts a widget, in its window: the same program on the
+// same screen puts it there.
+struct Places {
+	BPoint encode;
+	BPoint quit;
+	BPoint skip;
+	BPoint stop;
+};
+
+// A person at the screen, for the program started as a process of its own,
+// whose windows this test process cannot see from inside.
+class ProgramProcess {
+public:
+	ProgramProcess(const std::string& program, const std::string& list)
+	    : fProcess({program, list}, {})
+	{
+	}
+
+	pid_t
+	Pid() const
+	{
+		return fProcess.Pid();
+	}
+
+	// The X window of that title once it is shown; empty when none comes.
+	static std::string
+	Window(const std::string& title)
+	{
+		std::string found;
+		if (Command::Run(
+		        {"xdotool", "search", "--sync", "--onlyvisible", "--name", "^" + title + "$"},
+		        &found, {}, MessageLog::kTimeout / 1000000) != 0)
+			return "";
+		return found.substr(0, found.find('\n'));
+	}
+
+	static bool
+	IsShown(const std::string& title)
+	{
+		return Command::Run({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"}) ==
+		       0;
+	}
+
+	static bool
+	Click(const std::string& title, BPoint where)
+	{
+		std::string window = Window(title);
+		return !window.empty() && Command::Run({"xdotool", "mousemove", "--window", window,
+		                                        std::to_string((int)where.x),
+		                                        std::to_string((int)where.y), "click", "1"}) == 0;
+	}
+
+	// The exit status, or -1 when it did not end in time.
+	int
+	WaitForExit()
+	{
+		int status = -1;
+		if (!fProcess.WaitForExit(MessageLog::kTimeout, &status))
+			return -1;
+		return status;
+	}
+
+private:
+	ChildProcess fProcess;
+};
+
+// The executable, copied with its encoder location set, as a user's copy
+// whose settings were stored before.
+std::string
+CopyOfTheProgram(const TempDirectory& folder, const std::string& encoder)
+{
+	std::string program = folder / "Vorlix OggVorbis Frontend";
+	std::filesystem::copy_file(PROGRAM_PATH, program,
+	                           std::filesystem::copy_options::overwrite_existing);
+	std::string value = encoder + '\0';
+	EXPECT_EQ(setxattr(program.c_str(), "user.encoder_location", value.data(), value.size(), 0), 0);
+	return program;
+}
+
+TEST_F(ProgramOnScreen, TheProgramItselfEncodesSkipsStopsAndEndsOnSigterm)
 {
 	if (!folder.SupportsAttributes())
 		GTEST_SKIP() << "the temporary folder keeps no extended attributes";
-	// Where "Codifica!" is: the same program on the same screen puts it there.
-	Start(FAKE_ENCODER_PATH);
-	std::optional<BRect> button = Screen().Frame(kMain, "Codifica!");
-	ASSERT_TRUE(button.has_value());
-	Quit();
-	ASSERT_TRUE(Screen().Settle(MessageLog::kTimeout));
+	Places places;
+	{
+		FakeEncoderLog log(folder / "measure.log");
+		log.SetMode("hang");
+		Start(FAKE_ENCODER_PATH, {WriteList("misura.vfl", {"/a.wav"})});
+		std::optional<BRect> encode = Screen().Frame(kMain, "Codifica!");
+		std::optional<BRect> quit = Screen().Frame(kMain, "Esci");
+		ASSERT_TRUE(encode && quit);
+		ASSERT_TRUE(User().ClickLabel(kMain, "Codifica!"));
+		ASSERT_NE(User().WaitForDrawn(kProgress), 0u);
+		std::optional<BRect> skip = Screen().Frame(kProgress, "Salta file");
+		std::optional<BRect> stop = Screen().Frame(kProgress, "Ferma codifica");
+		ASSERT_TRUE(skip && stop);
+		places = {ScreenUser::Middle(*encode), ScreenUser::Middle(*quit), ScreenUser::Middle(*skip),
+		          ScreenUser::Middle(*stop)};
+		ASSERT_TRUE(User().ClickLabel(kProgress, "Ferma codifica"));
+		ASSERT_TRUE(WaitUntil([&] { return !IsEncoding(); }));
+		Quit();
+		ASSERT_TRUE(Screen().Settle(MessageLog::kTimeout));
+	}
 
-	std::string program = folder / "Vorlix OggVorbis Frontend";
-	std::filesystem::copy_file(PROGRAM_PATH, program);
-	std::string encoder = std::string(FAKE_ENCODER_PATH) + '\0';
-	ASSERT_EQ(setxattr(program.c_str(), "user.encoder_location", encoder.data(), encoder.size(), 0),
-	          0);
+	// The real encoder on three files with awkward names; the first lasts
+	// long enough for the progress window to be seen.
+	std::vector<std::string> waves = {folder / "primo brano.wav", folder / "secondo \"citato\".wav",
+	                                  folder / "terzo; città.wav"};
+	ASSERT_TRUE(WaveFile::Write(waves[0], 120));
+	ASSERT_TRUE(WaveFile::Write(waves[1]));
+	ASSERT_TRUE(WaveFile::Write(waves[2]));
+	std::string program = CopyOfTheProgram(folder, "/usr/bin/oggenc");
 	ASSERT_EQ(Attribute(program, "dont_clear_on_open"), "missing");
+	{
+		ProgramProcess running(program, WriteList("lista.vfl", waves));
+		ASSERT_TRUE(ProgramProcess::Click(kMain, places.encode));
+		EXPECT_NE(ProgramProcess::Window(kProgress), "");
+		for (const std::string& wave : waves) {
+			std::string ogg = wave.substr(0, wave.size() - 4) + ".ogg";
+			std::string report;
+			EXPECT_TRUE(WaitUntil([&] {
+				return Command::Run({"ogginfo", ogg}, &report) == 0;
+			})) << ogg
+			    << "\n"
+			    << report;
+		}
+		EXPECT_TRUE(WaitUntil([&] { return !ProgramProcess::IsShown(kProgress); }));
+		ASSERT_TRUE(ProgramProcess::Click(kMain, places.quit));
+		int status = running.WaitForExit();
+		EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+	}
+	EXPECT_EQ(Attribute(program, "dont_clear_on_open"), std::string(1, '\0'));
+	EXPECT_EQ(Attribute(program, "encoder_location"), std::string("/usr/bin/oggenc", 16));
+
+	// An encoder that runs until it is killed: skip, stop, then a new run
+	// that the session ends with SIGTERM. The program stores its settings
+	// and leaves the encoder to finish its file; the test takes in the
+	// orphaned encoder, to see it running and to end it itself.
+	program = CopyOfTheProgram(folder, FAKE_ENCODER_PATH);
 	FakeEncoderLog log(folder / "encoder.log");
 	log.SetMode("hang");
 	ASSERT_EQ(prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
-
-	ChildProcess running({program, WriteList("lista.vfl", {"/a.wav", "/b.wav"})}, {});
-	ASSERT_TRUE(running.IsRunning());
-	std::string found;
-	ASSERT_EQ(Command::Run({"xdotool", "search", "--sync", "--onlyvisible", "--name",
-	                        "^Vorlix OggVorbis Frontend 1\\.2a$"},
-	                       &found, {}, MessageLog::kTimeout / 1000000),
-	          0);
-	std::string id = found.substr(0, found.find('\n'));
-	BPoint middle = ScreenUser::Middle(*button);
-	ASSERT_EQ(Command::Run({"xdotool", "mousemove", "--window", id, std::to_string((int)middle.x),
-	                        std::to_string((int)middle.y), "click", "1"}),
-	          0);
+	ProgramProcess running(program, WriteList("appesa.vfl", {"/a.wav", "/b.wav", "/c.wav"}));
+	ASSERT_TRUE(ProgramProcess::Click(kMain, places.encode));
 	ASSERT_TRUE(WaitUntil([&] { return log.Records().size() == 1; }));
-	pid_t encoderPid = log.Records()[0].pid;
+	ASSERT_TRUE(ProgramProcess::Click(kProgress, places.skip));
+	ASSERT_TRUE(WaitUntil([&] { return log.Records().size() == 2; }));
+	ASSERT_TRUE(ProgramProcess::Click(kProgress, places.stop));
+	EXPECT_TRUE(WaitUntil([&] { return !ProgramProcess::IsShown(kProgress); }));
+	for (const FakeEncoderLog::Record& record : log.Records())
+		EXPECT_TRUE(WaitUntil([&] { return kill(record.pid, 0) != 0; })) << record.pid;
 
+	ASSERT_TRUE(ProgramProcess::Click(kMain, places.encode));
+	ASSERT_TRUE(WaitUntil([&] { return log.Records().size() == 3; }));
+	pid_t encoder = log.Records()[2].pid;
+	EXPECT_EQ(log.Records()[2].arguments, std::vector<std::string>{"/a.wav"});
 	ASSERT_EQ(kill(running.Pid(), SIGTERM), 0);
-	int status = -1;
-	ASSERT_TRUE(running.WaitForExit(MessageLog::kTimeout, &status)) << running.Output();
+	int status = running.WaitForExit();
 	EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-
+	EXPECT_EQ(Attribute(program, "encoder_location"), std::string(FAKE_ENCODER_PATH) + '\0');
 	EXPECT_EQ(Attribute(program, "dont_clear_on_open"), std::string(1, '\0'));
-	EXPECT_EQ(Attribute(program, "encoder_location"), encoder);
-	// The encoder runs on, now the test's own child, and ends when told.
-	EXPECT_EQ(kill(encoderPid, 0), 0) << "the encoder did not outlive the program";
-	EXPECT_EQ(kill(encoderPid, SIGKILL), 0);
-	EXPECT_EQ(waitpid(encoderPid, &status, 0), encoderPid);
+	EXPECT_EQ(kill(encoder, 0), 0) << "the encoder did not outlive the program";
+	EXPECT_EQ(kill(encoder, SIGKILL), 0);
+	EXPECT_EQ(waitpid(encoder, &status, 0), encoder);
 	prctl(PR_SET_CHILD_SUBREAPER, 0);
-	EXPECT_EQ(log.Records().size(), 1u);
+	EXPECT_EQ(log.Records().size(), 3u);
 }

@@ -5,10 +5,10 @@
 #include <fstream>
 
 bool
-WaveFile::Write(const std::string& path)
+WaveFile::Write(const std::string& path, double seconds)
 {
 	const uint32_t rate = 8000;
-	const uint32_t samples = rate / 4;
+	const uint32_t samples = (uint32_t)(rate * seconds);
 	std::ofstream out(path, std::ios::binary);
 	auto put32 = [&](uint32_t value) { out.write(reinterpret_cast<char*>(&value), 4); };
 	auto put16 = [&](uint16_t value) { out.write(reinterpret_cast<char*>(&value), 2); };

@@ -7,9 +7,9 @@
 
 class WaveFile {
 public:
-	// A mono 16-bit WAV at 8000 Hz of a quarter second of a tone; false
-	// when it could not be written.
-	static bool Write(const std::string& path);
+	// A mono 16-bit WAV at 8000 Hz of a tone that lasts that many seconds;
+	// false when it could not be written.
+	static bool Write(const std::string& path, double seconds = 0.25);
 };
 
 #endif // WAVE_FILE_H
