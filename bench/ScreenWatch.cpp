@@ -32,11 +32,18 @@ ScreenWatch::IsOpen() const
 	return fDisplay != nullptr;
 }
 
+void
+ScreenWatch::Begin()
+{
+	XSync(fDisplay, True);
+}
+
 ScreenWatch::Result
 ScreenWatch::Watch(const std::string& title, Clock::duration quiet, Clock::duration timeout)
 {
 	Result result;
 	Clock::time_point deadline = Clock::now() + timeout;
+
 	Window window = _WaitForMap(title, deadline, &result.mapped);
 	if (window == None)
 		return result;

@@ -26,16 +26,19 @@ public:
 		int height = 0;
 	};
 
-	// Opens the display named, and starts listening for new windows at
-	// once, so that none is missed.
+	// Opens the display named and listens for windows being mapped.
 	explicit ScreenWatch(const std::string& display);
 	~ScreenWatch();
 	ScreenWatch(const ScreenWatch&) = delete;
 	ScreenWatch& operator=(const ScreenWatch&) = delete;
 
 	bool IsOpen() const;
-	// Waits for a window with the title to be mapped, then for its picture
-	// to be final; not found when the timeout runs out first.
+	// Forgets the windows mapped so far; called right before the program
+	// to watch starts.
+	void Begin();
+	// Waits for a window with the title to be mapped after Begin(), then
+	// for its picture to be final; not found when the timeout runs out
+	// first.
 	Result Watch(const std::string& title, Clock::duration quiet, Clock::duration timeout);
 
 private:

@@ -5,7 +5,7 @@
 // Both send the encoder's output to /dev/null, so the terminal costs
 // neither anything.
 //
-// Usage: bench_batch [files] [seconds] [repetitions]   (default 20, 10, 3)
+// Usage: bench_batch [files] [seconds] [pairs of runs]   (default 20, 10, 6)
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -126,9 +126,9 @@ main(int argc, char** argv)
 {
 	int count = argc > 1 ? atoi(argv[1]) : 20;
 	double seconds = argc > 2 ? atof(argv[2]) : 10;
-	int repetitions = argc > 3 ? atoi(argv[3]) : 3;
+	int repetitions = argc > 3 ? atoi(argv[3]) : 6;
 	if (count < 1 || seconds <= 0 || repetitions < 1) {
-		fprintf(stderr, "usage: bench_batch [files] [seconds] [repetitions]\n");
+		fprintf(stderr, "usage: bench_batch [files] [seconds] [pairs of runs]\n");
 		return 2;
 	}
 	if (access(kEncoder, X_OK) != 0) {
@@ -163,26 +163,35 @@ main(int argc, char** argv)
 		return 1;
 	}
 
+	// Each pair runs in turn program first and loop first, so that neither
+	// gains from going second; the ratio of a pair's two runs, close in
+	// time, is the least disturbed by the load of the machine.
 	Samples program;
 	Samples loop;
+	Samples ratios;
 	for (int repetition = 0; repetition < repetitions; repetition++) {
-		if (!TimeProgram(&session, waves, &program)) {
-			fprintf(stderr, "bench_batch: the program's run did not encode every file\n");
-			return 1;
+		bool programFirst = repetition % 2 == 0;
+		for (int turn = 0; turn < 2; turn++) {
+			bool runProgram = (turn == 0) == programFirst;
+			bool done =
+			    runProgram ? TimeProgram(&session, waves, &program) : TimeShellLoop(waves, &loop);
+			if (!done) {
+				fprintf(stderr, "bench_batch: a batch did not encode every file\n");
+				return 1;
+			}
 		}
-		if (!TimeShellLoop(waves, &loop)) {
-			fprintf(stderr, "bench_batch: the shell loop did not encode every file\n");
-			return 1;
-		}
+		ratios.Add(program.Values().back() / loop.Values().back());
 	}
 
 	char title[160];
 	snprintf(title, sizeof(title),
-	         "Batch of %d x %g s WAV (44.1 kHz stereo 16-bit) through oggenc, median of %d "
-	         "(reference: shell loop)",
+	         "Batch of %d x %g s WAV (44.1 kHz stereo 16-bit) through oggenc, %d pairs of "
+	         "runs (reference: shell loop)",
 	         count, seconds, repetitions);
 	Report report(title);
-	report.Compared("batch time", "s", program.Median(), loop.Median(), 1.01);
-	report.Compared("batch time, fastest run", "s", program.Minimum(), loop.Minimum());
+	report.Compared("batch time, medians", "s", program.Median(), loop.Median(), 1.01);
+	report.Compared("batch time, fastest runs", "s", program.Minimum(), loop.Minimum());
+	report.Bounded("ratio within a pair, median", "", ratios.Median(), 1.01);
+	report.Bounded("ratio within a pair, largest", "", ratios.Maximum());
 	return 0;
 }

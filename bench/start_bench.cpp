@@ -34,7 +34,18 @@ struct Figures {
 
 class StartBench {
 public:
-	explicit StartBench(const std::string& display) : fDisplay(display), fWidth(0), fHeight(0) {}
+	// The watch stays connected throughout: an X server without clients
+	// resets, and refuses connections while it does.
+	explicit StartBench(const std::string& display)
+	    : fDisplay(display), fWatch(display), fWidth(0), fHeight(0)
+	{
+	}
+
+	bool
+	IsReady() const
+	{
+		return fWatch.IsOpen();
+	}
 
 	// Starts the program with its user folders under home and measures it.
 	bool
@@ -59,21 +70,25 @@ private:
 	_Measure(const std::vector<std::string>& command, const char* title,
 	         const std::vector<std::string>& environment, Figures* figures)
 	{
-		ScreenWatch watch(fDisplay);
-		if (!watch.IsOpen())
-			return false;
 		std::vector<std::string> extra = environment;
 		extra.push_back("DISPLAY=" + fDisplay);
+		fWatch.Begin();
 		ScreenWatch::Clock::time_point start = ScreenWatch::Clock::now();
 		pid_t pid = PlainSpawn::Start(command, extra);
-		if (pid < 0)
+		if (pid < 0) {
+			fprintf(stderr, "bench_start: cannot start %s\n", command[0].c_str());
 			return false;
-		ScreenWatch::Result result = watch.Watch(title, 300ms, 30s);
+		}
+		ScreenWatch::Result result = fWatch.Watch(title, 300ms, 30s);
 		ProcessMemory::Figures memory = ProcessMemory::Read(pid);
 		kill(pid, SIGKILL);
 		PlainSpawn::Wait(pid);
-		if (!result.found || memory.rss < 0)
+		if (!result.found || memory.rss < 0) {
+			fprintf(stderr, "bench_start: %s %s\n", command[0].c_str(),
+			        result.width == 0 ? "showed no window in time"
+			                          : "kept changing its window's picture");
 			return false;
+		}
 		if (title == kTitle) {
 			fWidth = result.width;
 			fHeight = result.height;
@@ -87,6 +102,7 @@ private:
 	}
 
 	std::string fDisplay;
+	ScreenWatch fWatch;
 	int fWidth;
 	int fHeight;
 };
@@ -117,13 +133,16 @@ main(int argc, char** argv)
 	}
 	TempDirectory folder;
 	StartBench bench(server.Name());
+	if (!bench.IsReady()) {
+		fprintf(stderr, "bench_start: cannot open the display %s\n", server.Name().c_str());
+		return 1;
+	}
 	Figures first;
 	Figures later;
 	Figures bare;
 	for (int repetition = 0; repetition < repetitions; repetition++) {
 		std::string home = folder / ("home-" + std::to_string(repetition));
 		if (!bench.Program(home, &first) || !bench.Program(home, &later) || !bench.Bare(&bare)) {
-			fprintf(stderr, "bench_start: a window did not show in time\n");
 			return 1;
 		}
 	}
