@@ -19,6 +19,7 @@
 #include <climits>
 #include <cstdlib>
 #include <dirent.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
@@ -109,6 +110,23 @@ Identify(const std::string& path)
 }
 
 // The bytes of a file's attribute; "missing" when it has none.
+// The text of a file of /proc; empty when the process went away meanwhile
+// (streams throw on that read error).
+std::string
+ProcText(const std::string& path)
+{
+	std::string text;
+	int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+	if (file < 0)
+		return text;
+	char buffer[4096];
+	ssize_t count;
+	while ((count = read(file, buffer, sizeof(buffer))) > 0)
+		text.append(buffer, (size_t)count);
+	close(file);
+	return text;
+}
+
 // A running process (not a zombie) of that program file; 0 when none.
 pid_t
 ProcessRunning(const std::string& program)
@@ -118,7 +136,7 @@ ProcessRunning(const std::string& program)
 		if (name.find_first_not_of("0123456789") != std::string::npos)
 			continue;
 		std::error_code error;
-		std::string stat = TempDirectory::ReadFile(entry.path() / "stat");
+		std::string stat = ProcText(entry.path() / "stat");
 		size_t state = stat.rfind(") ");
 		if (std::filesystem::read_symlink(entry.path() / "exe", error) == program &&
 		    state != std::string::npos && stat.compare(state + 2, 1, "Z") != 0)
@@ -130,7 +148,7 @@ ProcessRunning(const std::string& program)
 std::vector<std::string>
 Arguments(pid_t process)
 {
-	std::string line = TempDirectory::ReadFile("/proc/" + std::to_string(process) + "/cmdline");
+	std::string line = ProcText("/proc/" + std::to_string(process) + "/cmdline");
 	std::vector<std::string> arguments;
 	std::istringstream in(line);
 	for (std::string argument; std::getline(in, argument, '\0');)
