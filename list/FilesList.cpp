@@ -80,7 +80,7 @@ FilesList::MessageReceived(BMessage* message)
 				if (entry.GetPath(&path) == B_OK)
 					paths.push_back(path.Path());
 			}
-			_AddPaths(paths);
+			AddFiles(paths);
 			break;
 		}
 		default:
@@ -229,7 +229,7 @@ FilesList::Open(const char* path)
 	// Emptying leaves "Codifica!" as it is; the additions enable it.
 	if (!static_cast<VFApp*>(be_app)->dontClearOnOpen)
 		_DeleteItems();
-	_AddPaths(paths);
+	AddFiles(paths);
 }
 
 void
@@ -243,7 +243,7 @@ FilesList::_MoveSelected(int32 offset)
 }
 
 void
-FilesList::_AddPaths(const std::vector<std::string>& paths)
+FilesList::AddFiles(const std::vector<std::string>& paths)
 {
 	BAutolock lock(Window());
 	// Appended past the override, so that the button rules, which look

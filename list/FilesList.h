@@ -54,6 +54,9 @@ public:
 	void MoveUp();
 	void MoveDown();
 	void AddFile(const char* path);
+	// Appends an item for each path, then applies the button rules once:
+	// many files at once cost one pass, not one each.
+	void AddFiles(const std::vector<std::string>& paths);
 	int32 CountSelected();
 
 	void Save(const char* path);
@@ -68,8 +71,6 @@ public:
 	BButton* moveDownButton;
 
 private:
-	// Appends an item for each path, then applies the button rules once.
-	void _AddPaths(const std::vector<std::string>& paths);
 	void _MoveSelected(int32 offset);
 	void _DeleteItems();
 };

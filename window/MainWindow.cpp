@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "Commands.h"
 #include "TabView.h"
@@ -35,12 +36,12 @@
 #include "list/FilesView.h"
 #include "list/ListFile.h"
 
-static const char* const kEncoderMissingFormat
-	= "%s non trovato. Assicuratevi che il campo \"%s\" nel pannello \"Opzioni programma\" "
-	  "punti direttamente a %s o ad un suo symlink (non alla cartella in cui si trova).";
-static const char* const kLaunchFailedFormat
-	= "È avvenuto un errore cercando di lanciare %s. Assicuratevi che %s si trovi dove "
-	  "dovrebbe essere e non sia in uso e riprovate.";
+static const char* const kEncoderMissingFormat =
+    "%s non trovato. Assicuratevi che il campo \"%s\" nel pannello \"Opzioni programma\" "
+    "punti direttamente a %s o ad un suo symlink (non alla cartella in cui si trova).";
+static const char* const kLaunchFailedFormat =
+    "È avvenuto un errore cercando di lanciare %s. Assicuratevi che %s si trovi dove "
+    "dovrebbe essere e non sia in uso e riprovate.";
 
 static VFApp*
 App()
@@ -202,6 +203,9 @@ MainWindow::MessageReceived(BMessage* message)
 void
 MainWindow::RefsReceived(BMessage* message)
 {
+	// The files go in together: one by one, thousands of them would cost a
+	// pass over the list each.
+	std::vector<std::string> paths;
 	entry_ref ref;
 	for (int32 i = 0; message->FindRef("refs", i, &ref) == B_OK; i++) {
 		BEntry entry(&ref, true);
@@ -215,11 +219,13 @@ MainWindow::RefsReceived(BMessage* message)
 		info.GetType(type);
 		if (strcmp(type, ListFile::kType) == 0) {
 			// The files after a list file in the same message are ignored.
+			filesList->AddFiles(paths);
 			filesList->Open(path.Path());
 			return;
 		}
-		filesList->AddFile(path.Path());
+		paths.push_back(path.Path());
 	}
+	filesList->AddFiles(paths);
 }
 
 void
@@ -236,8 +242,8 @@ MainWindow::EncodeNext()
 	std::string fileText = path;
 	if (fileText.find(' ') != std::string::npos)
 		fileText = "\"" + fileText + "\"";
-	std::string numberText
-		= Format("File %d di %d", (int)currentIndex + 1, (int)filesList->CountItems());
+	std::string numberText =
+	    Format("File %d di %d", (int)currentIndex + 1, (int)filesList->CountItems());
 
 	if (progressWindow->Lock()) {
 		progressWindow->fileNameView->SetText(fileText.c_str());
@@ -246,8 +252,8 @@ MainWindow::EncodeNext()
 		progressWindow->Unlock();
 	}
 
-	if (VorlixLaunchWithPath(&encoderRef, optionsBefore, path, optionsAfter, &encoderTeam)
-		!= B_OK) {
+	if (VorlixLaunchWithPath(&encoderRef, optionsBefore, path, optionsAfter, &encoderTeam) !=
+	    B_OK) {
 		StopAlert("LaunchFailed", Format(kLaunchFailedFormat, "Oggenc", "Oggenc").c_str());
 		_EndRun();
 		return;
@@ -310,8 +316,8 @@ MainWindow::_SaveChosen(BMessage* message)
 {
 	entry_ref directoryRef;
 	const char* name = nullptr;
-	if (message->FindRef("directory", &directoryRef) != B_OK
-		|| message->FindString("name", &name) != B_OK)
+	if (message->FindRef("directory", &directoryRef) != B_OK ||
+	    message->FindString("name", &name) != B_OK)
 		return;
 	BEntry directory(&directoryRef, true);
 	BPath path;
@@ -355,8 +361,9 @@ MainWindow::_StartRun()
 	const char* location = App()->encoderLocation;
 	BEntry entry(location, true);
 	if (!entry.Exists()) {
-		StopAlert("EncodeFailed",
-			Format(kEncoderMissingFormat, location, "Posizione di Oggenc:", "Oggenc").c_str());
+		StopAlert(
+		    "EncodeFailed",
+		    Format(kEncoderMissingFormat, location, "Posizione di Oggenc:", "Oggenc").c_str());
 		return;
 	}
 

@@ -1,4 +1,6 @@
+#include <AppDefs.h>
 #include <Button.h>
+#include <Entry.h>
 #include <ListItem.h>
 #include <Message.h>
 
@@ -243,15 +245,24 @@ TEST_F(FilesListTest, ButtonRulesOnceARowMadeLongListsQuadratic)
 	ASSERT_TRUE(user.ClickRow(kTitle, "FilesList", dropped - 1, Modifier::Shift));
 	EXPECT_EQ(Enabled(), "RemoveFiles EncodeButton");
 	Locked([&] { list()->RemoveFiles(); });
+	// Files handed to the running program, as the add panel hands them.
+	BMessage refs(B_REFS_RECEIVED);
+	entry_ref ref;
+	ASSERT_EQ(get_ref_for_path(song.c_str(), &ref), B_OK);
+	for (int32 index = 0; index < dropped; index++)
+		refs.AddRef("refs", &ref);
+	list()->mainWindow->RefsReceived(&refs);
 	auto elapsed = std::chrono::steady_clock::now() - start;
 
 	Locked([&] {
-		ASSERT_EQ(list()->CountItems(), entries);
+		ASSERT_EQ(list()->CountItems(), entries + dropped);
 		EXPECT_EQ(list()->CountSelected(), 0);
 		EXPECT_STREQ(static_cast<BStringItem*>(list()->ItemAt(0))->Text(), "/audio/10000.wav");
 		EXPECT_STREQ(static_cast<BStringItem*>(list()->ItemAt(entries - dropped - 1))->Text(),
 		             "/audio/99999.wav");
 		EXPECT_STREQ(static_cast<BStringItem*>(list()->ItemAt(entries - 1))->Text(), song.c_str());
+		EXPECT_STREQ(static_cast<BStringItem*>(list()->ItemAt(entries + dropped - 1))->Text(),
+		             song.c_str());
 	});
 	EXPECT_EQ(Enabled(), "EncodeButton");
 	// A second or so here, a few under the sanitizers; minutes before.
