@@ -19,9 +19,9 @@
 #include "ProgramSession.h"
 #include "Report.h"
 #include "Samples.h"
-#include "WaveFile.h"
 #include "encode/EncoderView.h"
 #include "list/FilesList.h"
+#include "tests/support/WaveFile.h"
 #include "window/MainWindow.h"
 #include "window/TabView.h"
 

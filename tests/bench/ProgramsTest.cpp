@@ -10,8 +10,8 @@
 
 #include "PlainSpawn.h"
 #include "StampLog.h"
-#include "WaveFile.h"
 #include "tests/support/TempDirectory.h"
+#include "tests/support/WaveFile.h"
 
 namespace {
 

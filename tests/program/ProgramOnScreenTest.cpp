@@ -268,7 +268,7 @@ TEST_F(ProgramOnScreen, TheProgramItselfEncodesSkipsStopsAndEndsOnSigterm)
 	// long enough for the progress window to be seen.
 	std::vector<std::string> waves = {folder / "primo brano.wav", folder / "secondo \"citato\".wav",
 	                                  folder / "terzo; città.wav"};
-	ASSERT_TRUE(WaveFile::Write(waves[0], 120));
+	ASSERT_TRUE(WaveFile::Write(waves[0], 90));
 	ASSERT_TRUE(WaveFile::Write(waves[1]));
 	ASSERT_TRUE(WaveFile::Write(waves[2]));
 	std::string program = CopyOfTheProgram(folder, "/usr/bin/oggenc");
