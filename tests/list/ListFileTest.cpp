@@ -6,8 +6,10 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <linux/fs.h>
 #include <random>
 #include <string>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,6 +31,46 @@ const char* kSaveOpenError =
     "Impoosibile creare o aprire il file. Controllate che il file non sia su un disco a sola "
     "lettura o che il file che volete sovrascrivere non sia usato da un'altra applicazione.";
 const char* kOpenOpenError = "Impossibile aprire file. Assicuratevi di avere accesso al file.";
+
+// A folder into which nothing can be written, whoever runs the test:
+// without write permission, or immutable for root, whom permissions do not
+// stop. It is writable again once this is gone.
+class LockedFolder {
+public:
+	explicit LockedFolder(const std::string& path) : fPath(path), fLocked(_Set(true)) {}
+
+	~LockedFolder()
+	{
+		if (fLocked)
+			_Set(false);
+	}
+
+	bool
+	IsLocked() const
+	{
+		return fLocked;
+	}
+
+private:
+	bool
+	_Set(bool locked)
+	{
+		if (geteuid() != 0)
+			return chmod(fPath.c_str(), locked ? 0555 : 0755) == 0;
+		int folder = open(fPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+		if (folder < 0)
+			return false;
+		int flags = 0;
+		bool done = ioctl(folder, FS_IOC_GETFLAGS, &flags) == 0;
+		flags = locked ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+		done = done && ioctl(folder, FS_IOC_SETFLAGS, &flags) == 0;
+		close(folder);
+		return done;
+	}
+
+	std::string fPath;
+	bool fLocked;
+};
 
 class ListFileTest : public MainWindowFixture {
 protected:
@@ -282,17 +324,16 @@ TEST_F(ListFileTest, SavingOverAListThatIsOpenElsewhereLeavesTheReaderItsCopy)
 
 TEST_F(ListFileTest, AReadOnlyFolderTakesNoList)
 {
-	if (geteuid() == 0)
-		GTEST_SKIP() << "permissions do not stop this user";
 	std::filesystem::create_directory(temp / "sola lettura");
 	std::string old = temp.WriteFile("sola lettura/lista", kHeader + "0;/audio/old.wav\n");
-	ASSERT_EQ(chmod((temp / "sola lettura").c_str(), 0555), 0);
+	LockedFolder locked(temp / "sola lettura");
+	if (!locked.IsLocked())
+		GTEST_SKIP() << "this file system has no immutable folders";
 	StartWith({"/audio/new.wav"});
 	user.ExpectAlert("SaveOpenError", kSaveOpenError, 0);
 	Save(old);
 	user.ExpectAlert("SaveOpenError", kSaveOpenError, 0);
 	Save(temp / "sola lettura/nuova");
-	chmod((temp / "sola lettura").c_str(), 0755);
 	EXPECT_EQ(TempDirectory::ReadFile(old), kHeader + "0;/audio/old.wav\n");
 	EXPECT_FALSE(std::filesystem::exists(temp / "sola lettura/nuova"));
 }
