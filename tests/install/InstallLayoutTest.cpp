@@ -104,12 +104,15 @@ WithoutDesktop(std::vector<std::string> environment)
 std::string
 Identify(const std::string& path)
 {
+	// ImageMagick leaves links to the files it reads in its temporary
+	// folder: one of the test's own.
+	TempDirectory scratch;
 	std::string output;
-	int status = Command::Run({"identify", "-format", "%m %w %h", path}, &output);
+	int status = Command::Run({"identify", "-format", "%m %w %h", path}, &output,
+	                          {"MAGICK_TEMPORARY_PATH=" + scratch.Path()});
 	return status == 0 ? output : "identify failed on " + path;
 }
 
-// The bytes of a file's attribute; "missing" when it has none.
 // The text of a file of /proc; empty when the process went away meanwhile
 // (streams throw on that read error).
 std::string
@@ -156,6 +159,7 @@ Arguments(pid_t process)
 	return arguments;
 }
 
+// The bytes of a file's attribute; "missing" when it has none.
 std::string
 Attribute(const std::string& path, const std::string& name)
 {
@@ -454,7 +458,7 @@ TEST_F(InstallLayout, ScalableIconLooksLikeThePixelIcon)
 	                        "-format",
 	                        "%[fx:maxima]",
 	                        "info:"},
-	                       &difference),
+	                       &difference, {"MAGICK_TEMPORARY_PATH=" + fTemp.Path()}),
 	          0);
 	EXPECT_LT(std::stod(difference), 0.25) << "largest difference of a cell's colour";
 }
