@@ -1,6 +1,7 @@
 #include "DesktopTools.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -21,8 +22,16 @@ DesktopTools::Run(const std::string& tool, const std::vector<std::string>& argum
 	posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
 	posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
 	posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+	// The application's threads block the quit signals; the tool must not.
+	posix_spawnattr_t attributes;
+	posix_spawnattr_init(&attributes);
+	sigset_t none;
+	sigemptyset(&none);
+	posix_spawnattr_setsigmask(&attributes, &none);
+	posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK);
 	pid_t pid;
-	int error = posix_spawnp(&pid, tool.c_str(), &actions, nullptr, argv.data(), environ);
+	int error = posix_spawnp(&pid, tool.c_str(), &actions, &attributes, argv.data(), environ);
+	posix_spawnattr_destroy(&attributes);
 	posix_spawn_file_actions_destroy(&actions);
 	if (error == ENOENT)
 		return B_ENTRY_NOT_FOUND;

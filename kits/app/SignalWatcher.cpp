@@ -3,6 +3,9 @@
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
+#include <pthread.h>
+#include <sys/signalfd.h>
 #include <unistd.h>
 
 #include <AppDefs.h>
@@ -10,7 +13,9 @@
 // The handler's end of the pipe; -1 while no watcher exists.
 static std::atomic<int> sSignalFd(-1);
 
-SignalWatcher::SignalWatcher(BMessenger target) : fTarget(target), fReadFd(-1), fWriteFd(-1)
+SignalWatcher::SignalWatcher(BMessenger target)
+    : fTarget(target), fReadFd(-1), fWriteFd(-1), fSignalFd(-1),
+      fBuilder(std::this_thread::get_id())
 {
 	int fds[2];
 	if (pipe2(fds, O_CLOEXEC) != 0)
@@ -20,6 +25,14 @@ SignalWatcher::SignalWatcher(BMessenger target) : fTarget(target), fReadFd(-1), 
 	// A handler must never block, even with the pipe full.
 	fcntl(fWriteFd, F_SETFL, O_NONBLOCK);
 	sSignalFd = fWriteFd;
+
+	// Blocked before the thread starts, so that it inherits the block too.
+	sigset_t signals;
+	sigemptyset(&signals);
+	for (int signal : kSignals)
+		sigaddset(&signals, signal);
+	pthread_sigmask(SIG_BLOCK, &signals, &fBuilderMask);
+	fSignalFd = signalfd(-1, &signals, SFD_CLOEXEC | SFD_NONBLOCK);
 	fThread = std::thread(&SignalWatcher::_Run, this);
 
 	struct sigaction action = {};
@@ -41,6 +54,11 @@ SignalWatcher::~SignalWatcher()
 	close(fWriteFd);
 	fThread.join();
 	close(fReadFd);
+	if (fSignalFd >= 0)
+		close(fSignalFd);
+	// A mask belongs to a thread: only the builder's own can be put back.
+	if (std::this_thread::get_id() == fBuilder)
+		pthread_sigmask(SIG_SETMASK, &fBuilderMask, nullptr);
 }
 
 void
@@ -57,13 +75,28 @@ SignalWatcher::_Handler(int)
 void
 SignalWatcher::_Run()
 {
-	char bytes[16];
 	for (;;) {
-		ssize_t count = read(fReadFd, bytes, sizeof(bytes));
-		if (count == 0 || (count < 0 && errno != EINTR))
+		pollfd polled[2] = {{fReadFd, POLLIN, 0}, {fSignalFd, POLLIN, 0}};
+		if (poll(polled, fSignalFd >= 0 ? 2 : 1, -1) < 0) {
+			if (errno == EINTR)
+				continue;
 			return;
+		}
 		// Several signals read at once make one request.
-		if (count > 0)
+		bool requested = false;
+		signalfd_siginfo info;
+		if ((polled[1].revents & POLLIN) != 0) {
+			while (read(fSignalFd, &info, sizeof(info)) == (ssize_t)sizeof(info))
+				requested = true;
+		}
+		if ((polled[0].revents & (POLLIN | POLLHUP)) != 0) {
+			char bytes[16];
+			ssize_t count = read(fReadFd, bytes, sizeof(bytes));
+			if (count == 0)
+				return;
+			requested = requested || count > 0;
+		}
+		if (requested)
 			fTarget.SendMessage(B_QUIT_REQUESTED);
 	}
 }

@@ -1,10 +1,16 @@
 // SignalWatcher: turns SIGTERM, SIGINT and SIGHUP into a B_QUIT_REQUESTED
-// sent to a messenger. The signal handler only writes one byte to a pipe
-// (the only work fit for a handler); a thread of the watcher reads it and
-// sends the message.
+// sent to a messenger, from a thread of its own.
+//
+// The thread that builds the watcher (the application's builder, before it
+// starts any other thread) blocks the signals, so the threads it starts
+// inherit the block, and the watcher reads them from a signalfd: no signal
+// handler runs in the middle of the program's code. Threads that existed
+// before keep the signals open; for them a handler only writes one byte to
+// a pipe (the only work fit for a handler), which the watcher also reads.
 //
 // One watcher at a time per process: it installs the handlers when built
-// and puts the previous ones back when deleted.
+// and puts the previous handlers, and its builder's signal mask, back when
+// deleted.
 #ifndef _SIGNAL_WATCHER_H
 #define _SIGNAL_WATCHER_H
 
@@ -29,7 +35,10 @@ private:
 	BMessenger fTarget;
 	int fReadFd;
 	int fWriteFd;
+	int fSignalFd;
 	struct sigaction fPrevious[3];
+	sigset_t fBuilderMask;
+	std::thread::id fBuilder;
 	std::thread fThread;
 };
 

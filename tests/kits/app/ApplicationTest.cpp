@@ -13,6 +13,7 @@
 #include <Message.h>
 #include <Roster.h>
 
+#include "DesktopTools.h"
 #include "LooperList.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessageLog.h"
@@ -308,7 +309,10 @@ TEST_F(Application, ChildBody)
 		bool
 		QuitRequested() override
 		{
+			// Flushed at once: a child that hangs while it quits shows
+			// how far it came.
 			printf("quit requested\n");
+			fflush(stdout);
 			return BApplication::QuitRequested();
 		}
 	};
@@ -352,4 +356,30 @@ TEST_F(Application, QuitSignalsBecomeAQuitRequest)
 		EXPECT_NE(child.Output().find("ready\nquit requested\nrun returned\n"), std::string::npos)
 		    << child.Output();
 	}
+}
+
+// The quit signals reach the application through a signalfd: the thread
+// that builds it, and every thread started after, blocks them. The tools it
+// starts must not inherit the block, and the builder gets its mask back.
+TEST_F(Application, BlocksTheQuitSignalsInItsThreadsButNotInThoseItStarts)
+{
+	auto blocked = [] {
+		sigset_t mask;
+		pthread_sigmask(SIG_BLOCK, nullptr, &mask);
+		return sigismember(&mask, SIGTERM) == 1 && sigismember(&mask, SIGINT) == 1 &&
+		       sigismember(&mask, SIGHUP) == 1;
+	};
+	ASSERT_FALSE(blocked());
+	const std::vector<std::string> emptyMask = {
+	    "-c", "grep -q '^SigBlk:[[:space:]]*0*$' /proc/self/status"};
+	{
+		BApplication::SetLaunchFiles(0, nullptr);
+		BApplication app(kSignature);
+		EXPECT_TRUE(blocked());
+		bool inherited = false;
+		std::thread([&] { inherited = blocked(); }).join();
+		EXPECT_TRUE(inherited);
+		EXPECT_EQ(DesktopTools::Run("sh", emptyMask), B_OK);
+	}
+	EXPECT_FALSE(blocked());
 }
