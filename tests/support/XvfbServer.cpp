@@ -1,5 +1,6 @@
 #include "XvfbServer.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <sstream>
 #include <unistd.h>
@@ -29,19 +30,34 @@ FindProgram(const std::string& name)
 
 XvfbServer::XvfbServer()
 {
-	// With -displayfd the server chooses a free display and writes its
-	// number once it accepts clients.
-	fServer = std::make_unique<ChildProcess>(
-	    std::vector<std::string>{FindProgram("Xvfb"), "-displayfd", "1", "-screen", "0",
-	                             "1280x1024x24", "-nolisten", "tcp"},
-	    std::vector<std::string>{});
-	if (!fServer->IsRunning() || !fServer->WaitForOutput("\n", MessageLog::kTimeout))
-		return;
-	std::string number = fServer->Output().substr(0, fServer->Output().find('\n'));
-	fName = ":" + number;
+	// A display number of the test's own, taken under the server's lock
+	// file, which is safe against other servers starting at the same time
+	// (choosing the lowest free number is not: two servers could race for
+	// one display's socket). A number in use ends that server at once, and
+	// the next is tried. -displayfd writes the number once clients can
+	// connect.
+	const int first = 100 + getpid() % 800;
+	for (int display = first; display < first + 20 && fName.empty(); display++) {
+		fServer = std::make_unique<ChildProcess>(
+		    std::vector<std::string>{FindProgram("Xvfb"), ":" + std::to_string(display),
+		                             "-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten",
+		                             "tcp"},
+		    std::vector<std::string>{});
+		if (fServer->IsRunning() && fServer->WaitForOutput("\n", MessageLog::kTimeout))
+			fName = ":" + std::to_string(display);
+	}
 }
 
-XvfbServer::~XvfbServer() = default;
+XvfbServer::~XvfbServer()
+{
+	// Ended with SIGTERM, the server removes its lock and socket. Killed,
+	// it would leave them, and the next server that finds the stale lock
+	// can replace the socket of one that has just taken that display.
+	if (!fServer->IsRunning() || kill(fServer->Pid(), SIGTERM) != 0)
+		return;
+	int status;
+	fServer->WaitForExit(MessageLog::kTimeout, &status);
+}
 
 const std::string&
 XvfbServer::Name() const

@@ -1,7 +1,7 @@
-// XvfbServer: a virtual X screen of the test's own, on a display number the
-// server picks itself (so parallel tests never collide), ready when the
-// constructor returns. Deleting it ends exactly that server, by its process
-// id.
+// XvfbServer: a virtual X screen of the test's own, on a display number
+// taken under the server's lock file (so parallel tests never collide),
+// ready when the constructor returns. Deleting it ends exactly that server, by its process
+// id, with SIGTERM so that it cleans up after itself.
 #ifndef XVFB_SERVER_H
 #define XVFB_SERVER_H
 
