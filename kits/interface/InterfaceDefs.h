@@ -147,6 +147,24 @@ enum orientation {
 	B_VERTICAL,
 };
 
+// The program builds its windows and views from these combinations; their
+// numeric values are part of the API.
+static_assert(B_FOLLOW_ALL_SIDES == 0x1234u);
+static_assert((B_FOLLOW_LEFT_RIGHT | B_FOLLOW_TOP) == 0x1214u);
+static_assert((B_FOLLOW_RIGHT | B_FOLLOW_BOTTOM) == 0x3434u);
+static_assert((B_FOLLOW_LEFT | B_FOLLOW_TOP) == 0x1212u);
+static_assert((B_FULL_UPDATE_ON_RESIZE | B_WILL_DRAW | B_NAVIGABLE_JUMP | B_FRAME_EVENTS |
+               B_NAVIGABLE) == 0xAE000000u);
+static_assert((B_WILL_DRAW | B_NAVIGABLE) == 0x22000000u);
+static_assert((B_NOT_RESIZABLE | B_NOT_CLOSABLE | B_NOT_ZOOMABLE | B_NOT_MINIMIZABLE |
+               B_ASYNCHRONOUS_CONTROLS) == 0x84062u);
+static_assert((B_NOT_RESIZABLE | B_NOT_ZOOMABLE | B_ASYNCHRONOUS_CONTROLS) == 0x00080042u);
+static_assert(B_FLOATING_WINDOW_LOOK == 7);
+static_assert(B_MODAL_APP_WINDOW_FEEL == 1);
+static_assert(B_CMAP8 == 4);
+static_assert(B_STOP_ALERT == 4);
+static_assert(B_WIDTH_FROM_WIDEST == 2);
+
 #define B_V_SCROLL_BAR_WIDTH 14.0f
 #define B_H_SCROLL_BAR_HEIGHT 14.0f
 

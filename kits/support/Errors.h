@@ -4,6 +4,7 @@
 #define _ERRORS_H
 
 #include <climits>
+#include <cstdint>
 
 #define B_GENERAL_ERROR_BASE INT_MIN
 #define B_OS_ERROR_BASE (B_GENERAL_ERROR_BASE + 0x1000)
@@ -71,6 +72,21 @@ enum {
 	B_BUSTED_PIPE,
 	B_UNSUPPORTED,
 };
+
+// Stored attributes and peers compare these numbers, so they must be the
+// BeOS values, not whatever the enum happens to count to.
+static_assert(B_OK == 0);
+static_assert((uint32_t)B_FILE_ERROR == 0x80006000u);
+static_assert((uint32_t)B_ENTRY_NOT_FOUND == 0x80006003u);
+static_assert((uint32_t)B_BAD_VALUE == 0x80000005u);
+static_assert((uint32_t)B_NAME_NOT_FOUND == 0x80000007u);
+static_assert((uint32_t)B_BAD_INDEX == 0x80000003u);
+static_assert((uint32_t)B_NO_INIT == 0x8000000Du);
+static_assert((uint32_t)B_BAD_TEAM_ID == 0x80001103u);
+static_assert((uint32_t)B_NOT_AN_EXECUTABLE == 0x80001302u);
+static_assert((uint32_t)B_LAUNCH_FAILED == 0x80002005u);
+static_assert((uint32_t)B_LAUNCH_FAILED_FILES_APP_NOT_FOUND == 0x8000200Eu);
+static_assert((uint32_t)B_UNSUPPORTED == 0x8000600Eu);
 
 // The status code for a Linux errno value; 0 gives B_OK.
 int status_from_errno(int error);

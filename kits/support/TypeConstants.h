@@ -19,4 +19,11 @@ enum {
 	B_STRING_TYPE = 'CSTR',
 };
 
+// Four-character literals are packed as the compiler likes; stored
+// attributes need the first character in the most significant byte.
+static_assert(B_STRING_TYPE == 0x43535452);
+static_assert(B_BOOL_TYPE == 0x424F4F4C);
+static_assert(B_REF_TYPE == 0x52524546);
+static_assert(B_MIME_STRING_TYPE == 0x4D494D53);
+
 #endif // _TYPE_CONSTANTS_H

@@ -2,29 +2,6 @@
 
 #include <gtest/gtest.h>
 
-// The program builds its windows and views from these combinations; their
-// numeric values are part of the API.
-TEST(InterfaceDefs, CombinedConstantsKeepTheirBeOSValues)
-{
-	EXPECT_EQ(B_FOLLOW_ALL_SIDES, 0x1234u);
-	EXPECT_EQ(B_FOLLOW_LEFT_RIGHT | B_FOLLOW_TOP, 0x1214u);
-	EXPECT_EQ(B_FOLLOW_RIGHT | B_FOLLOW_BOTTOM, 0x3434u);
-	EXPECT_EQ(B_FOLLOW_LEFT | B_FOLLOW_TOP, 0x1212u);
-	EXPECT_EQ(B_FULL_UPDATE_ON_RESIZE | B_WILL_DRAW | B_NAVIGABLE_JUMP | B_FRAME_EVENTS |
-	              B_NAVIGABLE,
-	          0xAE000000u);
-	EXPECT_EQ(B_WILL_DRAW | B_NAVIGABLE, 0x22000000u);
-	EXPECT_EQ(B_NOT_RESIZABLE | B_NOT_CLOSABLE | B_NOT_ZOOMABLE | B_NOT_MINIMIZABLE |
-	              B_ASYNCHRONOUS_CONTROLS,
-	          0x84062u);
-	EXPECT_EQ(B_NOT_RESIZABLE | B_NOT_ZOOMABLE | B_ASYNCHRONOUS_CONTROLS, 0x00080042u);
-	EXPECT_EQ(B_FLOATING_WINDOW_LOOK, 7);
-	EXPECT_EQ(B_MODAL_APP_WINDOW_FEEL, 1);
-	EXPECT_EQ(B_CMAP8, 4);
-	EXPECT_EQ(B_STOP_ALERT, 4);
-	EXPECT_EQ(B_WIDTH_FROM_WIDEST, 2);
-}
-
 TEST(InterfaceDefs, PanelBackgroundIsTheDefaultGrey)
 {
 	rgb_color grey = {216, 216, 216, 255};
