@@ -19,6 +19,7 @@
 #include "window/MainWindow.h"
 #include "window/TabView.h"
 
+// "Impoosibile": users know this alert with its typo.
 static const char* const kSaveOpenErrorText =
     "Impoosibile creare o aprire il file. Controllate che il file non sia su un disco a sola "
     "lettura o che il file che volete sovrascrivere non sia usato da un'altra applicazione.";
@@ -50,6 +51,7 @@ NewListPanel(file_panel_mode mode, uint32 command, const char* title, const char
 FilesList::FilesList(BRect frame, MainWindow* window)
     : BListView(frame, "FilesList", B_MULTIPLE_SELECTION_LIST, B_FOLLOW_ALL_SIDES,
                 B_WILL_DRAW | B_FRAME_EVENTS | B_NAVIGABLE),
+      // "Salve": the button as users know it.
       savePanel(NewListPanel(B_SAVE_PANEL, SLPM, "Salva lista", "Salve")),
       openPanel(NewListPanel(B_OPEN_PANEL, OLPM, "Apri lista", "Apri")), mainWindow(window),
       encodeButton(nullptr), removeButton(nullptr), moveUpButton(nullptr), moveDownButton(nullptr)

@@ -40,6 +40,7 @@ static_assert(kVersion.size() == 2 * sizeof(version_info));
 
 // B_MULTIPLE_LAUNCH: every launch starts an instance of its own.
 constexpr char kFlags[] = {1, 0, 0, 0};
+// "Fronted": the list type as stored list files and the desktop know it.
 constexpr char kSupportedTypes[] = "text/x-VorlixOggVorbisFronted-list";
 
 constexpr ResourceEntry kEntries[] = {
