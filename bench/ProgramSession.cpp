@@ -11,6 +11,9 @@
 #include "tests/support/MessageLog.h"
 #include "window/MainWindow.h"
 
+using BPrivate::Display;
+using BPrivate::LooperList;
+
 const char* const ProgramSession::kMain = "Vorlix OggVorbis Frontend 1.2a";
 
 ProgramSession::ProgramSession(const std::string& encoder) : fUser(fDisplay), fWindow(nullptr)

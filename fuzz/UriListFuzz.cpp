@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "display/FltkUriList.h"
+#include "display/fltk/FltkUriList.h"
 
 // Every byte as an escape; the case of the digits follows the byte's low
 // bit, so both cases are read.

@@ -13,10 +13,12 @@
 #include <Message.h>
 #include <Roster.h>
 
-#include "Display.h"
-#include "LooperList.h"
-#include "LooperPort.h"
-#include "SignalWatcher.h"
+#include <LooperList.h>
+#include <LooperPort.h>
+#include <SignalWatcher.h>
+
+using BPrivate::LooperList;
+using BPrivate::SignalWatcher;
 
 BApplication* be_app = nullptr;
 BMessenger be_app_messenger;
@@ -68,11 +70,6 @@ BApplication::BApplication(const char* signature)
 		fprintf(stderr, "BApplication: %s\n",
 		        fInitStatus == B_NOT_ALLOWED ? "there is already an application object"
 		                                     : "the signature is not \"application/...\"");
-		exit(1);
-	}
-	std::string displayError;
-	if (!Display::InstallPlatformDisplay(&displayError)) {
-		fprintf(stderr, "%s\n", displayError.c_str());
 		exit(1);
 	}
 }

@@ -29,7 +29,9 @@
 #include <Looper.h>
 #include <Messenger.h>
 
+namespace BPrivate {
 class SignalWatcher;
+}
 struct app_info;
 
 class BApplication : public BLooper {
@@ -37,9 +39,6 @@ public:
 	// The signature must be a MIME type "application/...". With an error
 	// pointer a bad signature, or a second application, is reported there
 	// (and Run() must not be called); without one it ends the process.
-	// Without an error pointer it also installs the platform's display
-	// when none is current (see Display::InstallPlatformDisplay()), and
-	// ends the process with the display's reason when it cannot open one.
 	explicit BApplication(const char* signature);
 	BApplication(const char* signature, status_t* error);
 	~BApplication() override;
@@ -74,7 +73,7 @@ private:
 	std::string fSignature;
 	status_t fInitStatus;
 	std::atomic<bool> fReadyToRunCalled;
-	std::unique_ptr<SignalWatcher> fSignalWatcher;
+	std::unique_ptr<BPrivate::SignalWatcher> fSignalWatcher;
 };
 
 extern BApplication* be_app;

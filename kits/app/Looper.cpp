@@ -5,8 +5,11 @@
 
 #include <Message.h>
 
-#include "LooperList.h"
-#include "LooperPort.h"
+#include <LooperList.h>
+#include <LooperPort.h>
+
+using BPrivate::LooperList;
+using BPrivate::LooperPort;
 
 BLooper::BLooper(const char* name)
     : BHandler(name), fPort(LooperList::Add(this)), fCurrentMessage(nullptr), fTerminating(false)

@@ -28,7 +28,9 @@
 #include <OS.h>
 
 class BMessage;
+namespace BPrivate {
 class LooperPort;
+}
 
 class BLooper : public BHandler {
 public:
@@ -75,9 +77,9 @@ private:
 
 	bool _Loop();
 	void _Dispatch(BMessage* message, BHandler* target);
-	static void _ThreadMain(BLooper* looper, std::shared_ptr<LooperPort> port);
+	static void _ThreadMain(BLooper* looper, std::shared_ptr<BPrivate::LooperPort> port);
 
-	std::shared_ptr<LooperPort> fPort;
+	std::shared_ptr<BPrivate::LooperPort> fPort;
 	std::vector<BHandler*> fHandlers;
 	BMessage* fCurrentMessage;
 	bool fTerminating;

@@ -4,8 +4,11 @@
 #include <Looper.h>
 #include <Message.h>
 
-#include "LooperList.h"
-#include "LooperPort.h"
+#include <LooperList.h>
+#include <LooperPort.h>
+
+using BPrivate::LooperList;
+using BPrivate::LooperPort;
 
 BMessenger::BMessenger() : fHandler(nullptr), fLooperToken(-1) {}
 

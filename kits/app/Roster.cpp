@@ -13,7 +13,9 @@
 #include <Entry.h>
 #include <Message.h>
 
-#include "ChildWatcher.h"
+#include <ChildWatcher.h>
+
+using BPrivate::ChildWatcher;
 
 extern char** environ;
 

@@ -33,7 +33,9 @@
 #include <StorageDefs.h>
 
 class BMessage;
+namespace BPrivate {
 class ChildWatcher;
+}
 
 enum {
 	B_REQUEST_LAUNCHED = 0x1,
@@ -112,7 +114,7 @@ private:
 	mutable std::mutex fLock;
 	mutable std::map<team_id, Child> fChildren;
 	mutable std::vector<Watcher> fWatchers;
-	mutable std::unique_ptr<ChildWatcher> fChildWatcher;
+	mutable std::unique_ptr<BPrivate::ChildWatcher> fChildWatcher;
 };
 
 // The process's roster; never destroyed, so that children started late in

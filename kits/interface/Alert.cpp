@@ -3,7 +3,12 @@
 #include <LooperList.h>
 #include <Message.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::kMsgAlertButton;
+using BPrivate::LooperList;
+using BPrivate::WindowKind;
+using BPrivate::WindowState;
 
 BAlert::BAlert(const char* title, const char* text, const char* button0, const char* button1,
                const char* button2, button_width width, alert_type type)

@@ -36,7 +36,7 @@ public:
 	alert_type Type() const;
 
 protected:
-	void FillState(WindowState* state) const override;
+	void FillState(BPrivate::WindowState* state) const override;
 
 private:
 	void _Answer(int32 index);

@@ -5,7 +5,11 @@
 
 #include <Message.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::kMsgControlValue;
+using BPrivate::ViewKind;
+using BPrivate::ViewState;
 
 BButton::BButton(BRect frame, const char* name, const char* label, BMessage* message,
                  uint32 resizingMode, uint32 flags)

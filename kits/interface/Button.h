@@ -19,7 +19,7 @@ public:
 
 protected:
 	void HandleDisplayInput(BMessage* input) override;
-	void FillState(ViewState* state) const override;
+	void FillState(BPrivate::ViewState* state) const override;
 };
 
 #endif // _BUTTON_H

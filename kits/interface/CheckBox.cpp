@@ -2,7 +2,10 @@
 
 #include <cmath>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::ViewKind;
+using BPrivate::ViewState;
 
 BCheckBox::BCheckBox(BRect frame, const char* name, const char* label, BMessage* message,
                      uint32 resizingMode, uint32 flags)

@@ -18,7 +18,7 @@ public:
 	void GetPreferredSize(float* width, float* height) override;
 
 protected:
-	void FillState(ViewState* state) const override;
+	void FillState(BPrivate::ViewState* state) const override;
 };
 
 #endif // _CHECK_BOX_H

@@ -3,7 +3,10 @@
 #include <Message.h>
 #include <Window.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::kMsgControlValue;
+using BPrivate::ViewState;
 
 BControl::BControl(BRect frame, const char* name, const char* label, BMessage* message,
                    uint32 resizingMode, uint32 flags)

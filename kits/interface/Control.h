@@ -36,7 +36,7 @@ public:
 protected:
 	// A new value from the screen: take it, then invoke.
 	void HandleDisplayInput(BMessage* input) override;
-	void FillState(ViewState* state) const override;
+	void FillState(BPrivate::ViewState* state) const override;
 
 private:
 	std::string fLabel;

@@ -5,7 +5,11 @@
 #include <ListItem.h>
 #include <Message.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::kMsgRowsSelected;
+using BPrivate::ViewKind;
+using BPrivate::ViewState;
 
 BListView::BListView(BRect frame, const char* name, list_view_type type, uint32 resizingMode,
                      uint32 flags)

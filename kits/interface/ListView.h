@@ -58,7 +58,7 @@ public:
 protected:
 	// The user selected rows on the screen.
 	void HandleDisplayInput(BMessage* input) override;
-	void FillState(ViewState* state) const override;
+	void FillState(BPrivate::ViewState* state) const override;
 
 private:
 	bool _AnySelected(int32 from, int32 to) const;

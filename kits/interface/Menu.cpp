@@ -4,7 +4,9 @@
 
 #include <MenuItem.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::MenuItemState;
 
 BMenu::BMenu(const char* name, menu_layout layout)
     : BMenu(BRect(0, 0, 0, 0), name, B_FOLLOW_LEFT | B_FOLLOW_TOP, B_WILL_DRAW, layout, false)

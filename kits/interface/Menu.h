@@ -17,7 +17,9 @@
 #include <View.h>
 
 class BMenuItem;
+namespace BPrivate {
 struct MenuItemState;
+}
 
 class BMenu : public BView {
 public:
@@ -67,7 +69,7 @@ protected:
 	// The user chose the item with that token: mark it in radio mode, then
 	// invoke it. Disabled items and items that open submenus are ignored.
 	void ChooseItem(int32 token);
-	void FillItems(std::vector<MenuItemState>* items) const;
+	void FillItems(std::vector<BPrivate::MenuItemState>* items) const;
 	bool ResizesToFit() const;
 	// The view that shows this menu, when it is a top menu.
 	void SetOwner(BView* owner);

@@ -7,7 +7,11 @@
 #include <Message.h>
 #include <Window.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::kMsgMenuItemChosen;
+using BPrivate::ViewKind;
+using BPrivate::ViewState;
 
 BMenuBar::BMenuBar(BRect frame, const char* name, uint32 resizingMode, menu_layout layout,
                    bool resizeToFit)

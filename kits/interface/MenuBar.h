@@ -23,7 +23,7 @@ public:
 protected:
 	// The user chose an item.
 	void HandleDisplayInput(BMessage* input) override;
-	void FillState(ViewState* state) const override;
+	void FillState(BPrivate::ViewState* state) const override;
 };
 
 #endif // _MENU_BAR_H

@@ -7,7 +7,11 @@
 #include <MenuItem.h>
 #include <Message.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::kMsgMenuItemChosen;
+using BPrivate::ViewKind;
+using BPrivate::ViewState;
 
 BMenuField::BMenuField(BRect frame, const char* name, const char* label, BMenu* menu,
                        uint32 resizingMode, uint32 flags)

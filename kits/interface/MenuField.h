@@ -35,7 +35,7 @@ public:
 protected:
 	// The user chose an item of the menu.
 	void HandleDisplayInput(BMessage* input) override;
-	void FillState(ViewState* state) const override;
+	void FillState(BPrivate::ViewState* state) const override;
 
 private:
 	BMenu* fMenu;

@@ -4,7 +4,10 @@
 #include <Message.h>
 #include <Window.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::Display;
+using BPrivate::MenuItemState;
 
 BMenuItem::BMenuItem(const char* label, BMessage* message, char shortcut, uint32 modifiers)
     : BInvoker(message, nullptr), fToken(Display::NewToken()),

@@ -15,7 +15,9 @@
 #include <Invoker.h>
 
 class BMenu;
+namespace BPrivate {
 struct MenuItemState;
+}
 
 class BMenuItem : public BInvoker {
 public:
@@ -43,7 +45,7 @@ public:
 private:
 	friend class BMenu;
 
-	void _FillState(MenuItemState* state) const;
+	void _FillState(BPrivate::MenuItemState* state) const;
 
 	int32 fToken;
 	std::string fLabel;

@@ -1,6 +1,9 @@
 #include <ScrollView.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::ViewKind;
+using BPrivate::ViewState;
 
 namespace {
 

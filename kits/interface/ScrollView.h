@@ -22,7 +22,7 @@ public:
 	border_style Border() const;
 
 protected:
-	void FillState(ViewState* state) const override;
+	void FillState(BPrivate::ViewState* state) const override;
 
 private:
 	BView* fTarget;

@@ -2,7 +2,10 @@
 
 #include <cmath>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::ViewKind;
+using BPrivate::ViewState;
 
 BStringView::BStringView(BRect frame, const char* name, const char* text, uint32 resizingMode,
                          uint32 flags)

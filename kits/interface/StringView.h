@@ -21,7 +21,7 @@ public:
 	void GetPreferredSize(float* width, float* height) override;
 
 protected:
-	void FillState(ViewState* state) const override;
+	void FillState(BPrivate::ViewState* state) const override;
 
 private:
 	std::string fText;

@@ -6,7 +6,11 @@
 #include <Message.h>
 #include <Tab.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::kMsgTabChosen;
+using BPrivate::ViewKind;
+using BPrivate::ViewState;
 
 namespace {
 

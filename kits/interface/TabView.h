@@ -50,7 +50,7 @@ public:
 protected:
 	// The user chose a tab.
 	void HandleDisplayInput(BMessage* input) override;
-	void FillState(ViewState* state) const override;
+	void FillState(BPrivate::ViewState* state) const override;
 
 private:
 	float _TabWidth(int32 index) const;

@@ -6,7 +6,11 @@
 #include <Message.h>
 #include <TextView.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::kMsgTextChanged;
+using BPrivate::ViewKind;
+using BPrivate::ViewState;
 
 // The field of a text control: reports every change to the control.
 class BTextControl::TextInput : public BTextView {

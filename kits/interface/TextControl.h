@@ -43,7 +43,7 @@ public:
 protected:
 	// Text typed on the screen for the control goes to its text view.
 	void HandleDisplayInput(BMessage* input) override;
-	void FillState(ViewState* state) const override;
+	void FillState(BPrivate::ViewState* state) const override;
 
 private:
 	class TextInput;

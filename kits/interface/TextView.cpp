@@ -4,7 +4,11 @@
 
 #include <Message.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::kMsgTextChanged;
+using BPrivate::ViewKind;
+using BPrivate::ViewState;
 
 namespace {
 

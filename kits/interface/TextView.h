@@ -36,7 +36,7 @@ protected:
 
 	// The text typed on the screen replaces the text.
 	void HandleDisplayInput(BMessage* input) override;
-	void FillState(ViewState* state) const override;
+	void FillState(BPrivate::ViewState* state) const override;
 
 private:
 	void _Change(const char* text);

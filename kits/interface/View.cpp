@@ -6,7 +6,12 @@
 #include <Message.h>
 #include <Window.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::Display;
+using BPrivate::kMsgFilesDropped;
+using BPrivate::ViewKind;
+using BPrivate::ViewState;
 
 namespace {
 

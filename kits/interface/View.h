@@ -27,7 +27,9 @@
 
 class BMessage;
 class BWindow;
+namespace BPrivate {
 struct ViewState;
+}
 
 class BView : public BHandler {
 public:
@@ -88,7 +90,7 @@ protected:
 
 	// Adds the view's own state to the snapshot the display gets; every
 	// override calls its base first.
-	virtual void FillState(ViewState* state) const;
+	virtual void FillState(BPrivate::ViewState* state) const;
 
 private:
 	friend class BWindow;

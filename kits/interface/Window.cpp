@@ -5,7 +5,9 @@
 #include <Messenger.h>
 #include <View.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using namespace BPrivate;
 
 namespace {
 

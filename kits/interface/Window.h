@@ -27,7 +27,9 @@
 #include <Rect.h>
 
 class BView;
+namespace BPrivate {
 struct WindowState;
+}
 
 class BWindow : public BLooper {
 public:
@@ -76,7 +78,7 @@ public:
 protected:
 	// Adds the window's own state to the snapshot the display gets; kit
 	// windows with a kind of their own (alerts, file panels) extend it.
-	virtual void FillState(WindowState* state) const;
+	virtual void FillState(BPrivate::WindowState* state) const;
 	// Something the display shows of the window itself changed.
 	void WindowChanged();
 

@@ -9,7 +9,14 @@
 #include <Message.h>
 #include <Window.h>
 
-#include "Display.h"
+#include <Display.h>
+
+using BPrivate::kMsgCloseBox;
+using BPrivate::kMsgPanelCancelled;
+using BPrivate::kMsgPanelConfirmed;
+using BPrivate::LooperList;
+using BPrivate::WindowKind;
+using BPrivate::WindowState;
 
 // The panel's window: it keeps the panel's state and turns the display's
 // confirmations into the panel's replies, in its own thread.

@@ -15,6 +15,11 @@
 #include "window/MainWindow.h"
 #include "window/TabView.h"
 
+using BPrivate::FixedFont;
+using BPrivate::ViewState;
+using BPrivate::WindowKind;
+using BPrivate::WindowState;
+
 namespace {
 
 const char* kPage = "Opzioni del programma";

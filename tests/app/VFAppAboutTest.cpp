@@ -20,6 +20,9 @@
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempDirectory.h"
 
+using BPrivate::WindowKind;
+using BPrivate::WindowState;
+
 namespace {
 
 // The application shows its main window as it starts; the About box comes

@@ -22,6 +22,8 @@
 #include "tests/support/TempDirectory.h"
 #include "tests/support/Watchdog.h"
 
+using BPrivate::WindowState;
+
 namespace {
 
 const char* const kListType = "text/x-VorlixOggVorbisFronted-list";

@@ -13,6 +13,9 @@
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingWindow.h"
 
+using BPrivate::FixedFont;
+using BPrivate::ViewState;
+
 namespace {
 
 const char* kTitle = "Principale";

@@ -10,6 +10,10 @@
 #include "tests/support/RecordingWindow.h"
 #include "window/Commands.h"
 
+using BPrivate::FixedFont;
+using BPrivate::ViewState;
+using BPrivate::WindowState;
+
 namespace {
 
 const char* kMain = "Principale";

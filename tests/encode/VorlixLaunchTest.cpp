@@ -11,11 +11,11 @@
 #include <Message.h>
 #include <Roster.h>
 
-#include "LooperList.h"
 #include "tests/support/FakeEncoderLog.h"
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingLooper.h"
 #include "tests/support/TempDirectory.h"
+#include <LooperList.h>
 
 namespace {
 

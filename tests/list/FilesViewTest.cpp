@@ -12,6 +12,11 @@
 #include "window/MainWindow.h"
 #include "window/TabView.h"
 
+using BPrivate::FixedFont;
+using BPrivate::ViewState;
+using BPrivate::WindowKind;
+using BPrivate::WindowState;
+
 namespace {
 
 class FilesViewTest : public MainWindowFixture, public testing::WithParamInterface<FixedFont> {

@@ -36,6 +36,8 @@
 #include "tests/support/WaveFile.h"
 #include "window/MainWindow.h"
 
+using BPrivate::LooperList;
+
 namespace {
 
 auto* const sScreen = testing::AddGlobalTestEnvironment(new ScreenSession);
@@ -326,4 +328,12 @@ TEST_F(ProgramOnScreen, TheProgramItselfEncodesSkipsStopsAndEndsOnSigterm)
 	EXPECT_EQ(waitpid(encoder, &status, 0), encoder);
 	prctl(PR_SET_CHILD_SUBREAPER, 0);
 	EXPECT_EQ(log.Records().size(), 3u);
+}
+
+TEST(ProgramWithoutAScreen, SaysSoInOneLineAndExits)
+{
+	std::string output;
+	EXPECT_EQ(Command::Run({"sh", "-c", "exec \"$0\" 2>&1", PROGRAM_PATH}, &output, {"DISPLAY="}),
+	          1);
+	EXPECT_EQ(output, "Nessuno schermo: la variabile DISPLAY non è impostata.\n");
 }

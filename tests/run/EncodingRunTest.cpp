@@ -25,6 +25,8 @@
 #include "tests/support/WaveFile.h"
 #include "window/MainWindow.h"
 
+using BPrivate::WindowState;
+
 namespace {
 
 using EncodingRunTest = ProgramFixture;
@@ -39,7 +41,7 @@ TEST_F(EncodingRunTest, EncodesEveryFileInOrderWithTheChosenOptions)
 {
 	Start();
 	std::vector<std::string> files = {folder / "uno.wav", folder / "due \"tre\".wav",
-		folder / "città; quattro.wav"};
+	                                  folder / "città; quattro.wav"};
 	AddFiles(files);
 	ASSERT_TRUE(user.SelectTab(kMain, "TabView", "Opzioni di Oggenc"));
 	ASSERT_TRUE(user.ChooseMenuItem(kMain, "BitrateField", {"128 kbps"}));
@@ -153,10 +155,11 @@ TEST_F(EncodingRunTest, AMissingEncoderOrOneThatCannotStartIsReported)
 	Start(missing.c_str());
 	AddFiles({folder / "a.wav", folder / "b.wav"});
 	user.ExpectAlert("EncodeFailed",
-		missing + " non trovato. Assicuratevi che il campo \"Posizione di Oggenc:\" nel "
-				  "pannello \"Opzioni programma\" punti direttamente a Oggenc o ad un suo "
-				  "symlink (non alla cartella in cui si trova).",
-		0);
+	                 missing +
+	                     " non trovato. Assicuratevi che il campo \"Posizione di Oggenc:\" nel "
+	                     "pannello \"Opzioni programma\" punti direttamente a Oggenc o ad un suo "
+	                     "symlink (non alla cartella in cui si trova).",
+	                 0);
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	EXPECT_FALSE(user.IsShown(kProgress));
 	EXPECT_FALSE(IsEncoding());

@@ -18,6 +18,8 @@
 #include "tests/support/ScreenFixture.h"
 #include "tests/support/TempDirectory.h"
 
+using BPrivate::LooperList;
+
 namespace {
 
 const char* const kTitle = "Lista";

@@ -9,6 +9,9 @@
 #include "MessageLog.h"
 #include "Watchdog.h"
 
+using BPrivate::LooperList;
+using BPrivate::LooperPort;
+
 ApplicationThread::ApplicationThread(Factory factory, const std::vector<std::string>& launchFiles)
     : fApplication(nullptr)
 {

@@ -3,6 +3,9 @@
 #include <LooperList.h>
 #include <Window.h>
 
+using BPrivate::Display;
+using BPrivate::LooperList;
+
 HeadlessFixture::HeadlessFixture() : user(display) {}
 
 void

@@ -3,6 +3,8 @@
 #include "app/VFApp.h"
 #include "window/MainWindow.h"
 
+using BPrivate::FixedFont;
+
 const char* const MainWindowFixture::kTitle = "Vorlix OggVorbis Frontend 1.2a";
 const FixedFont MainWindowFixture::kLargeFont = {{14, 4, 3}, 9};
 

@@ -27,7 +27,7 @@ public:
 	static const char* const kTitle;
 	// A font other than the reference one, to show that geometry rules
 	// hold for any font.
-	static const FixedFont kLargeFont;
+	static const BPrivate::FixedFont kLargeFont;
 
 	// The frame a control of that kind and label takes at its preferred
 	// size from that left-top corner.

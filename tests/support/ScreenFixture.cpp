@@ -5,6 +5,8 @@
 #include <LooperList.h>
 #include <Window.h>
 
+using BPrivate::LooperList;
+
 void
 ScreenFixture::SetUp()
 {

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+using BPrivate::Display;
+
 namespace {
 
 FltkDisplay* sScreen = nullptr;

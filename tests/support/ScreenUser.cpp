@@ -10,6 +10,8 @@
 #include "FltkDisplay.h"
 #include "MessageLog.h"
 
+using BPrivate::LooperList;
+
 ScreenUser::ScreenUser(FltkDisplay& display) : fDisplay(display) {}
 
 uint64

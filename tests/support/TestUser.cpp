@@ -6,6 +6,11 @@
 
 #include "MessageLog.h"
 
+using BPrivate::LooperList;
+using BPrivate::MenuItemState;
+using BPrivate::ViewState;
+using BPrivate::WindowState;
+
 TestUser::TestUser(HeadlessDisplay& display) : fDisplay(display) {}
 
 bool

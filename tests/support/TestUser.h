@@ -57,8 +57,8 @@ public:
 
 	// What the display shows. A missing view or window fails the test and
 	// gives an empty state.
-	ViewState View(const std::string& window, const std::string& view);
-	WindowState Window(const std::string& title);
+	BPrivate::ViewState View(const std::string& window, const std::string& view);
+	BPrivate::WindowState Window(const std::string& title);
 	bool IsShown(const std::string& title);
 	// Titles of the shown windows, in order of creation.
 	std::vector<std::string> ShownWindows();

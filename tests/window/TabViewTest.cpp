@@ -11,6 +11,9 @@
 #include "window/MainWindow.h"
 #include "window/TabView.h"
 
+using BPrivate::FixedFont;
+using BPrivate::ViewState;
+
 namespace {
 
 class TabViewTest : public MainWindowFixture, public testing::WithParamInterface<FixedFont> {};

@@ -14,12 +14,12 @@
 #include <Roster.h>
 
 #include "DesktopTools.h"
-#include "LooperList.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingLooper.h"
 #include "tests/support/TempDirectory.h"
 #include "tests/support/Watchdog.h"
+#include <LooperList.h>
 
 namespace {
 

@@ -11,10 +11,12 @@
 #include <Message.h>
 #include <Messenger.h>
 
-#include "LooperList.h"
 #include "tests/support/CountingHandler.h"
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingLooper.h"
+#include <LooperList.h>
+
+using BPrivate::LooperList;
 
 namespace {
 

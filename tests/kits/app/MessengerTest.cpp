@@ -7,10 +7,12 @@
 #include <Looper.h>
 #include <Message.h>
 
-#include "LooperList.h"
 #include "tests/support/CountingHandler.h"
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingLooper.h"
+#include <LooperList.h>
+
+using BPrivate::LooperList;
 
 namespace {
 

@@ -18,11 +18,13 @@
 #include <Entry.h>
 #include <Message.h>
 
-#include "LooperList.h"
 #include "tests/support/FakeEncoderLog.h"
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingLooper.h"
 #include "tests/support/TempDirectory.h"
+#include <LooperList.h>
+
+using BPrivate::LooperList;
 
 namespace {
 

@@ -15,6 +15,9 @@
 #include "tests/support/RecordingWindow.h"
 #include "tests/support/Watchdog.h"
 
+using BPrivate::ViewState;
+using BPrivate::WindowState;
+
 namespace {
 
 const char* kAboutText = "Vorlix OggVorbis Frontend 1.2a (Italiano)";

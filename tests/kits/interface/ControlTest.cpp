@@ -10,6 +10,9 @@
 #include "tests/support/RecordingLooper.h"
 #include "tests/support/RecordingWindow.h"
 
+using BPrivate::kMsgControlValue;
+using BPrivate::ViewState;
+
 namespace {
 
 const char* kTitle = "Controlli";

@@ -14,8 +14,11 @@
 
 #include <cmath>
 
-#include "FixedFont.h"
 #include "tests/support/HeadlessFixture.h"
+#include <FixedFont.h>
+
+using BPrivate::FixedFont;
+using BPrivate::ViewState;
 
 namespace {
 

@@ -10,6 +10,8 @@
 #include "tests/support/RecordingWindow.h"
 #include "tests/support/TempDirectory.h"
 
+using BPrivate::ViewState;
+
 namespace {
 
 const char* kTitle = "Lista";

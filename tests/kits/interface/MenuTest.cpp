@@ -15,6 +15,9 @@
 #include "tests/support/RecordingLooper.h"
 #include "tests/support/RecordingWindow.h"
 
+using BPrivate::kMsgMenuItemChosen;
+using BPrivate::MenuItemState;
+
 namespace {
 
 const char* kTitle = "Menu";

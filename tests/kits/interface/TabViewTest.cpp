@@ -8,6 +8,8 @@
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingWindow.h"
 
+using BPrivate::ViewState;
+
 namespace {
 
 const char* kTitle = "Schede";

@@ -7,6 +7,9 @@
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingWindow.h"
 
+using BPrivate::kMsgCloseBox;
+using BPrivate::kMsgWindowMoved;
+
 namespace {
 
 // A window that agrees to close only when told to.

@@ -15,6 +15,10 @@
 #include "tests/support/RecordingWindow.h"
 #include "tests/support/TempDirectory.h"
 
+using BPrivate::kMsgCloseBox;
+using BPrivate::WindowKind;
+using BPrivate::WindowState;
+
 namespace {
 
 // Logs what reaches the application: refs through RefsReceived, the rest

@@ -21,6 +21,9 @@
 #include "window/MainWindow.h"
 #include "window/TabView.h"
 
+using BPrivate::Display;
+using BPrivate::LooperList;
+
 namespace {
 
 const bigtime_t kTimeout = 10000000;

@@ -12,6 +12,8 @@
 #include "app/VFApp.h"
 #include "window/MainWindow.h"
 
+using BPrivate::Display;
+
 int
 main(int argc, char** argv)
 {

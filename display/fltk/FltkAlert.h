@@ -1,0 +1,27 @@
+// FltkAlert: a BAlert: its icon, its text and its buttons from left to
+// right along the bottom; pressing one posts its index. The last button is
+// the default one, which Enter presses. Centred on the screen, as high as
+// its text needs; it cannot be closed but with a button.
+#ifndef FLTK_ALERT_H
+#define FLTK_ALERT_H
+
+#include "FltkWindow.h"
+
+class FltkAlert : public FltkWindow {
+public:
+	FltkAlert(const BPrivate::WindowState& state, Listener listener);
+
+protected:
+	void SyncContent() override;
+	void ScreenFrame(int* x, int* y, int* width, int* height) const override;
+
+private:
+	static void _Pressed(Fl_Widget* widget, void* index);
+	std::vector<int> _ButtonWidths() const;
+
+	bool fBuilt;
+	int fWidth;
+	int fHeight;
+};
+
+#endif // FLTK_ALERT_H

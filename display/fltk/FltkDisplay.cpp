@@ -1,0 +1,327 @@
+#include "FltkDisplay.h"
+
+#include <FL/Fl.H>
+
+#include <chrono>
+
+#include <LooperList.h>
+
+#include "FltkConnection.h"
+#include "FltkMenuItems.h"
+#include "FltkScreen.h"
+
+using namespace BPrivate;
+
+namespace {
+
+// Measuring a character the screen has not seen yet waits this long at
+// most; the screen thread never waits for a kit thread, so it answers at
+// once unless the machine is very busy.
+const bigtime_t kMeasureTimeout = 5000000;
+
+// The shortest time between two batches of work, in seconds.
+const double kFrame = 0.025;
+
+bigtime_t
+Now()
+{
+	return std::chrono::duration_cast<std::chrono::microseconds>(
+	           std::chrono::steady_clock::now().time_since_epoch())
+	    .count();
+}
+
+} // namespace
+
+FltkDisplay::FltkDisplay()
+    : fOpened(Now()), fWakeSent(false), fWorking(false), fQuitting(false), fScreen(nullptr),
+      fLastWork(0), fTimerSet(false), fShownCounter(0)
+{
+}
+
+std::unique_ptr<FltkDisplay>
+FltkDisplay::Open(std::string* error)
+{
+	std::unique_ptr<FltkDisplay> display(new FltkDisplay());
+	std::promise<std::string> started;
+	std::future<std::string> result = started.get_future();
+	display->fThread = std::thread(&FltkDisplay::_Run, display.get(), &started);
+	std::string failure = result.get();
+	if (failure.empty())
+		return display;
+	display->fThread.join();
+	*error = failure;
+	return nullptr;
+}
+
+FltkDisplay::~FltkDisplay()
+{
+	if (!fThread.joinable())
+		return;
+	{
+		std::scoped_lock lock(fLock);
+		fQuitting = true;
+	}
+	Fl::awake(_Wake, this);
+	fThread.join();
+}
+
+void
+FltkDisplay::Update(WindowUpdate update)
+{
+	_Queue([update = std::move(update)](FltkScreen& screen) mutable {
+		screen.Update(std::move(update));
+	});
+}
+
+void
+FltkDisplay::RemoveWindow(int32 window)
+{
+	_Queue([this, window](FltkScreen& screen) {
+		screen.Remove(window);
+		std::scoped_lock lock(fReportLock);
+		fReports.erase(window);
+		fShownOrder.erase(window);
+		fReportChanged.notify_all();
+	});
+}
+
+font_height
+FltkDisplay::PlainFontHeight() const
+{
+	return fMetrics.Height();
+}
+
+float
+FltkDisplay::StringWidth(const char* text) const
+{
+	float width;
+	std::u32string missing;
+	if (fMetrics.Width(text, &width, &missing))
+		return width;
+	FltkFontMetrics* metrics = const_cast<FltkFontMetrics*>(&fMetrics);
+	_Call([metrics, missing](FltkScreen&) { metrics->Measure(missing); }, kMeasureTimeout);
+	// Characters the screen could not measure in time count as nothing.
+	missing.clear();
+	fMetrics.Width(text, &width, &missing);
+	return width;
+}
+
+bool
+FltkDisplay::HasPendingWork() const
+{
+	std::scoped_lock lock(fLock);
+	return !fJobs.empty() || fWakeSent || fWorking;
+}
+
+std::optional<FltkDisplay::WindowReport>
+FltkDisplay::Report(const std::string& title) const
+{
+	std::scoped_lock lock(fReportLock);
+	const WindowReport* report = _Find(title);
+	if (report == nullptr)
+		return std::nullopt;
+	return *report;
+}
+
+std::optional<FltkDisplay::WindowReport>
+FltkDisplay::WaitFor(const std::string& title,
+                     const std::function<bool(const WindowReport&)>& condition,
+                     bigtime_t timeout) const
+{
+	std::unique_lock lock(fReportLock);
+	const WindowReport* report = nullptr;
+	bool met = fReportChanged.wait_for(lock, std::chrono::microseconds(timeout), [&] {
+		report = _Find(title);
+		return report != nullptr && condition(*report);
+	});
+	if (!met)
+		return std::nullopt;
+	return *report;
+}
+
+bool
+FltkDisplay::Settle(bigtime_t timeout)
+{
+	// The first call runs after everything queued before it; the second
+	// draws what they changed.
+	return _Call([](FltkScreen&) {}, timeout) && _Call([](FltkScreen&) { Fl::flush(); }, timeout);
+}
+
+std::optional<BRect>
+FltkDisplay::Frame(const std::string& title, const std::string& label)
+{
+	auto frame = std::make_shared<std::optional<BRect>>();
+	_Call([frame, title, label](FltkScreen& screen) { *frame = screen.Frame(title, label); },
+	      kMeasureTimeout);
+	return *frame;
+}
+
+void
+FltkDisplay::_Run(std::promise<std::string>* started)
+{
+	std::string error;
+	if (!FltkConnection::Open(&error)) {
+		started->set_value(error);
+		return;
+	}
+	// The first lock makes the wake-up pipe that Fl::awake() writes to:
+	// it must exist before any other thread can ask for work.
+	Fl::lock();
+	// The panel background of the kits, for every widget.
+	Fl::background(216, 216, 216);
+	FltkFontMetrics::Install();
+	fMetrics.Measure(FltkFontMetrics::Latin1());
+	auto screen =
+	    std::make_unique<FltkScreen>([this](const WindowReport& report) { _Reported(report); });
+	fScreen = screen.get();
+	Fl::add_check(_Check, this);
+	started->set_value("");
+	for (;;) {
+		{
+			std::scoped_lock lock(fLock);
+			if (fQuitting)
+				break;
+		}
+		Fl::wait(1e20);
+	}
+	Fl::remove_check(_Check, this);
+	Fl::remove_timeout(_Timeout, this);
+	fScreen = nullptr;
+	screen.reset();
+	Fl::unlock();
+}
+
+void
+FltkDisplay::_Queue(Job job) const
+{
+	bool wake;
+	{
+		std::scoped_lock lock(fLock);
+		fJobs.push_back(std::move(job));
+		wake = !fWakeSent;
+		fWakeSent = true;
+	}
+	if (wake)
+		Fl::awake(_Wake, const_cast<FltkDisplay*>(this));
+}
+
+bool
+FltkDisplay::_Call(Job job, bigtime_t timeout) const
+{
+	if (std::this_thread::get_id() == fThread.get_id()) {
+		job(*fScreen);
+		return true;
+	}
+	auto done = std::make_shared<std::promise<void>>();
+	std::future<void> finished = done->get_future();
+	_Queue([job = std::move(job), done](FltkScreen& screen) {
+		job(screen);
+		done->set_value();
+	});
+	return finished.wait_for(std::chrono::microseconds(timeout)) == std::future_status::ready;
+}
+
+void
+FltkDisplay::_Wake(void* display)
+{
+	static_cast<FltkDisplay*>(display)->_Schedule();
+}
+
+void
+FltkDisplay::_Timeout(void* display)
+{
+	FltkDisplay* self = static_cast<FltkDisplay*>(display);
+	self->fTimerSet = false;
+	self->_DoWork();
+}
+
+// At most one batch a frame: updates that come faster are taken together,
+// so the screen draws once a frame however many there are.
+void
+FltkDisplay::_Schedule()
+{
+	if (fTimerSet)
+		return;
+	double since = (Now() - fLastWork) / 1e6;
+	if (since >= kFrame) {
+		_DoWork();
+		return;
+	}
+	fTimerSet = true;
+	Fl::add_timeout(kFrame - since, _Timeout, this);
+}
+
+void
+FltkDisplay::_Check(void* display)
+{
+	FltkDisplay* self = static_cast<FltkDisplay*>(display);
+	bool pending;
+	{
+		std::scoped_lock lock(self->fLock);
+		pending = !self->fJobs.empty();
+	}
+	if (pending)
+		self->_Schedule();
+}
+
+void
+FltkDisplay::_DoWork()
+{
+	// An open menu keeps pointers into the widgets: the work waits until
+	// it closes (then _Check() does it).
+	if (FltkMenuItems::IsAnyOpen())
+		return;
+	fLastWork = Now();
+	std::vector<Job> jobs;
+	{
+		std::scoped_lock lock(fLock);
+		jobs.swap(fJobs);
+		fWakeSent = false;
+		fWorking = true;
+	}
+	if (fScreen != nullptr) {
+		for (Job& job : jobs)
+			job(*fScreen);
+		// Once for the whole batch: this is where the widgets change.
+		fScreen->Sync();
+	}
+	{
+		std::scoped_lock lock(fLock);
+		fWorking = false;
+	}
+	LooperList::NoteActivity();
+}
+
+void
+FltkDisplay::_Reported(const WindowReport& report)
+{
+	std::scoped_lock lock(fReportLock);
+	WindowReport& stored = fReports[report.token];
+	bigtime_t firstDrawn = stored.firstDrawn;
+	if (report.shown && !stored.shown)
+		fShownOrder[report.token] = ++fShownCounter;
+	stored = report;
+	stored.firstDrawn = firstDrawn >= 0 || report.draws == 0 ? firstDrawn : Now() - fOpened;
+	fReportChanged.notify_all();
+}
+
+const FltkDisplay::WindowReport*
+FltkDisplay::_Find(const std::string& title) const
+{
+	const WindowReport* best = nullptr;
+	uint64 bestOrder = 0;
+	for (const auto& [token, report] : fReports) {
+		if (report.title != title)
+			continue;
+		auto order = fShownOrder.find(token);
+		uint64 shownOrder = order != fShownOrder.end() ? order->second : 0;
+		// A shown window wins over hidden ones, the one shown last over
+		// the others.
+		if (best == nullptr || (report.shown && !best->shown) ||
+		    (report.shown == best->shown && shownOrder > bestOrder)) {
+			best = &report;
+			bestOrder = shownOrder;
+		}
+	}
+	return best;
+}

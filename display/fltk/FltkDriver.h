@@ -1,0 +1,24 @@
+// FltkDriver: puts the screen under the kits. The program's main() calls
+// Install() before it builds the application; nothing else of the FLTK
+// display is visible from here, so the program needs none of the kits'
+// private headers.
+//
+// The display lives until the process exits; its screen thread ends before
+// the process takes down what that thread uses.
+#ifndef FLTK_DRIVER_H
+#define FLTK_DRIVER_H
+
+#include <string>
+
+class FltkDriver {
+public:
+	// Opens the X screen named by DISPLAY and makes it the kits' display.
+	// False, with a one-line reason for the user in *error, when there is
+	// no screen to open.
+	static bool Install(std::string* error);
+
+private:
+	static void _Close();
+};
+
+#endif // FLTK_DRIVER_H

@@ -1,0 +1,250 @@
+#include "FltkFilePanel.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/Fl_File_Browser.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Return_Button.H>
+#include <FL/fl_ask.H>
+
+#include <sys/stat.h>
+
+#include <EntryRef.h>
+#include <FilePanel.h>
+#include <Message.h>
+
+#include "FltkText.h"
+#include <Display.h>
+
+using namespace BPrivate;
+
+namespace {
+
+const int kMargin = 10;
+const int kButtonWidth = 90;
+const int kLineHeight = 24;
+const int kNameLeft = 60;
+
+bool
+IsFolder(const std::string& path)
+{
+	struct stat entry;
+	return stat(path.c_str(), &entry) == 0 && S_ISDIR(entry.st_mode);
+}
+
+// The folder above path; "/" stays "/".
+std::string
+Above(const std::string& path)
+{
+	size_t slash = path.find_last_of('/');
+	return slash == 0 || slash == std::string::npos ? "/" : path.substr(0, slash);
+}
+
+} // namespace
+
+FltkFilePanel::FltkFilePanel(const WindowState& state, Listener listener)
+    : FltkWindow(state, std::move(listener)), fFolderText(nullptr), fBrowser(nullptr),
+      fName(nullptr), fCancel(nullptr), fDefault(nullptr), fWasShown(false)
+{
+	_Build();
+}
+
+bool
+FltkFilePanel::Suits(const std::string& path, uint32 flavors)
+{
+	struct stat entry;
+	if (lstat(path.c_str(), &entry) != 0)
+		return false;
+	if (S_ISLNK(entry.st_mode)) {
+		if ((flavors & B_SYMLINK_NODE) != 0)
+			return true;
+		if (stat(path.c_str(), &entry) != 0)
+			return false;
+	}
+	return (flavors & (S_ISDIR(entry.st_mode) ? B_DIRECTORY_NODE : B_FILE_NODE)) != 0;
+}
+
+void
+FltkFilePanel::SyncContent()
+{
+	const FilePanelState& panel = State().panel;
+	fDefault->copy_label(panel.defaultButtonLabel.c_str());
+	fCancel->copy_label(panel.cancelButtonLabel.c_str());
+	fBrowser->type(panel.multipleSelection && !panel.save ? FL_MULTI_BROWSER : FL_HOLD_BROWSER);
+	// A new folder from the program, or the panel coming up again: show
+	// the folder as it is now.
+	if (panel.directory != fStateFolder) {
+		fStateFolder = panel.directory;
+		_List(panel.directory.empty() ? "/" : panel.directory);
+	} else if (State().shown && !fWasShown) {
+		_List(fFolder);
+	}
+	fWasShown = State().shown;
+}
+
+void
+FltkFilePanel::CloseRequested(bool)
+{
+	BMessage cancel(kMsgPanelCancelled);
+	Post(&cancel);
+}
+
+void
+FltkFilePanel::_Confirmed(Fl_Widget* widget, void*)
+{
+	static_cast<FltkFilePanel*>(widget->window())->_Confirm();
+}
+
+void
+FltkFilePanel::_Cancelled(Fl_Widget* widget, void*)
+{
+	static_cast<FltkFilePanel*>(widget->window())->CloseRequested(false);
+}
+
+void
+FltkFilePanel::_Up(Fl_Widget* widget, void*)
+{
+	FltkFilePanel* panel = static_cast<FltkFilePanel*>(widget->window());
+	panel->_List(Above(panel->fFolder));
+}
+
+void
+FltkFilePanel::_Browsed(Fl_Widget* widget, void*)
+{
+	FltkFilePanel* panel = static_cast<FltkFilePanel*>(widget->window());
+	int line = panel->fBrowser->value();
+	if (line <= 0)
+		return;
+	std::string name = panel->fBrowser->text(line);
+	bool folder = !name.empty() && name.back() == '/';
+	if (panel->State().panel.save && !folder)
+		panel->fName->value(name.c_str());
+	if (Fl::event_clicks() == 0)
+		return;
+	Fl::event_clicks(0);
+	if (folder)
+		panel->_List(panel->_PathOf(name));
+	else if (!panel->State().panel.save)
+		panel->_Confirm();
+}
+
+void
+FltkFilePanel::_Build()
+{
+	int width = w();
+	int height = h();
+	begin();
+	fFolderText = new FltkText();
+	fFolderText->resize(kMargin, kMargin, width - 3 * kMargin - kButtonWidth / 2, kLineHeight);
+	Fl_Button* up = new Fl_Button(width - kMargin - kButtonWidth / 2, kMargin, kButtonWidth / 2,
+	                              kLineHeight, "Su");
+	up->callback(_Up);
+	int listTop = 2 * kMargin + kLineHeight;
+	int nameTop = height - 2 * kMargin - 2 * kLineHeight;
+	fBrowser =
+	    new Fl_File_Browser(kMargin, listTop, width - 2 * kMargin, nameTop - kMargin - listTop);
+	fBrowser->filetype(Fl_File_Browser::FILES);
+	fBrowser->callback(_Browsed);
+	fName = new Fl_Input(kNameLeft, nameTop, width - kNameLeft - kMargin, kLineHeight, "Nome:");
+	int buttonTop = height - kMargin - kLineHeight;
+	fDefault =
+	    new Fl_Return_Button(width - kMargin - kButtonWidth, buttonTop, kButtonWidth, kLineHeight);
+	fDefault->callback(_Confirmed);
+	fCancel =
+	    new Fl_Button(width - 2 * (kMargin + kButtonWidth), buttonTop, kButtonWidth, kLineHeight);
+	fCancel->callback(_Cancelled);
+	end();
+}
+
+void
+FltkFilePanel::_List(const std::string& folder)
+{
+	std::string shown =
+	    folder.size() > 1 && folder.back() == '/' ? folder.substr(0, folder.size() - 1) : folder;
+	if (!IsFolder(shown)) {
+		fl_beep();
+		return;
+	}
+	fFolder = shown;
+	fFolderText->SetText(fFolder);
+	fBrowser->load(fFolder.c_str());
+	fName->value(State().panel.save ? fName->value() : "");
+	redraw();
+}
+
+void
+FltkFilePanel::_Confirm()
+{
+	if (State().panel.save)
+		_ConfirmSave();
+	else
+		_ConfirmOpen();
+}
+
+void
+FltkFilePanel::_ConfirmOpen()
+{
+	const FilePanelState& panel = State().panel;
+	std::vector<std::string> chosen = _Chosen();
+	if (chosen.size() == 1 && IsFolder(chosen[0]) && (panel.nodeFlavors & B_DIRECTORY_NODE) == 0) {
+		_List(chosen[0]);
+		return;
+	}
+	if (chosen.empty() || (chosen.size() > 1 && !panel.multipleSelection)) {
+		fl_beep();
+		return;
+	}
+	BMessage confirm(kMsgPanelConfirmed);
+	for (const std::string& path : chosen) {
+		entry_ref ref;
+		if (!Suits(path, panel.nodeFlavors) || get_ref_for_path(path.c_str(), &ref) != B_OK) {
+			fl_beep();
+			return;
+		}
+		confirm.AddRef("refs", &ref);
+	}
+	Post(&confirm);
+}
+
+void
+FltkFilePanel::_ConfirmSave()
+{
+	std::string name = fName->value();
+	entry_ref folder;
+	if (name.empty() || name.find('/') != std::string::npos ||
+	    get_ref_for_path(fFolder.c_str(), &folder) != B_OK) {
+		fl_beep();
+		return;
+	}
+	BMessage confirm(kMsgPanelConfirmed);
+	confirm.AddRef("directory", &folder);
+	confirm.AddString("name", name.c_str());
+	Post(&confirm);
+}
+
+std::vector<std::string>
+FltkFilePanel::_Chosen() const
+{
+	std::string typed = fName->value();
+	if (!typed.empty())
+		return {_PathOf(typed)};
+	std::vector<std::string> chosen;
+	for (int line = 1; line <= fBrowser->size(); line++) {
+		if (fBrowser->selected(line))
+			chosen.push_back(_PathOf(fBrowser->text(line)));
+	}
+	return chosen;
+}
+
+// A name in the folder shown, or a whole path; a folder's trailing '/'
+// goes.
+std::string
+FltkFilePanel::_PathOf(const std::string& name) const
+{
+	std::string path = name[0] == '/' ? name : (fFolder == "/" ? "" : fFolder) + "/" + name;
+	while (path.size() > 1 && path.back() == '/')
+		path.pop_back();
+	if (name == "../" || name == "..")
+		return Above(fFolder);
+	return path;
+}

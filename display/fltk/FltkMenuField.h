@@ -1,0 +1,32 @@
+// FltkMenuField: a menu field: its label left of the divider, right of it
+// a pop-up button that shows the marked item and opens the menu.
+#ifndef FLTK_MENU_FIELD_H
+#define FLTK_MENU_FIELD_H
+
+#include <string>
+
+#include <FL/Fl_Menu_Button.H>
+
+#include "FltkMenuItems.h"
+#include "FltkWidget.h"
+
+class FltkMenuField : public Fl_Menu_Button, public FltkWidget {
+public:
+	explicit FltkMenuField(int32 token);
+
+	Fl_Widget* Widget() override;
+	void Show(const BPrivate::ViewState& state, const BPrivate::ViewState* parent) override;
+
+	void draw() override;
+	int handle(int event) override;
+
+private:
+	int _ButtonLeft() const;
+
+	FltkMenuItems fItems;
+	std::string fLabel;
+	std::string fShown;
+	int fDivider;
+};
+
+#endif // FLTK_MENU_FIELD_H

@@ -1,0 +1,77 @@
+#include "FltkScreen.h"
+
+#include "FltkAlert.h"
+#include "FltkConnection.h"
+#include "FltkFilePanel.h"
+#include "FltkWindow.h"
+
+using namespace BPrivate;
+
+FltkScreen::FltkScreen(Reporter reporter) : fReporter(std::move(reporter)) {}
+
+FltkScreen::~FltkScreen() = default;
+
+void
+FltkScreen::Update(WindowUpdate update)
+{
+	int32 token = update.window.token;
+	std::unique_ptr<FltkWindow>& window = fWindows[token];
+	if (window == nullptr) {
+		auto listener = [this](FltkWindow& changed) { _Report(changed); };
+		switch (update.window.kind) {
+			case WindowKind::Alert:
+				window = std::make_unique<FltkAlert>(update.window, listener);
+				break;
+			case WindowKind::FilePanel:
+				window = std::make_unique<FltkFilePanel>(update.window, listener);
+				break;
+			case WindowKind::Normal:
+				window = std::make_unique<FltkWindow>(update.window, listener);
+				break;
+		}
+	}
+	window->Apply(std::move(update));
+	fChanged.insert(token);
+}
+
+void
+FltkScreen::Remove(int32 window)
+{
+	fWindows.erase(window);
+	fChanged.erase(window);
+}
+
+void
+FltkScreen::Sync()
+{
+	for (int32 token : fChanged)
+		fWindows.at(token)->Sync();
+	fChanged.clear();
+	FltkConnection::Flush();
+}
+
+std::optional<BRect>
+FltkScreen::Frame(const std::string& title, const std::string& label) const
+{
+	const FltkWindow* found = nullptr;
+	for (const auto& [token, window] : fWindows) {
+		if (window->State().title == title && (found == nullptr || window->shown()))
+			found = window.get();
+	}
+	if (found == nullptr)
+		return std::nullopt;
+	return found->FrameOf(label);
+}
+
+void
+FltkScreen::_Report(FltkWindow& window)
+{
+	FltkDisplay::WindowReport report;
+	report.token = window.State().token;
+	report.title = window.State().title;
+	report.shown = window.shown() != 0;
+	report.xid = FltkConnection::WindowId(&window);
+	report.draws = window.Draws();
+	report.listDraws = window.ListDraws();
+	fReporter(report);
+}

@@ -1,0 +1,46 @@
+// FltkScreen: every kit window on the screen, as FLTK windows.
+//
+// Threads: it lives on the screen thread and is only used there. Updates
+// are kept as they come (Update(), Remove()); Sync() then brings the FLTK
+// windows in line with all of them at once.
+#ifndef FLTK_SCREEN_H
+#define FLTK_SCREEN_H
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "FltkDisplay.h"
+
+class FltkWindow;
+
+class FltkScreen {
+public:
+	using Reporter = std::function<void(const FltkDisplay::WindowReport& report)>;
+
+	// The reporter hears of every window that was shown, hidden or
+	// drawn.
+	explicit FltkScreen(Reporter reporter);
+	~FltkScreen();
+	FltkScreen(const FltkScreen&) = delete;
+	FltkScreen& operator=(const FltkScreen&) = delete;
+
+	void Update(BPrivate::WindowUpdate update);
+	void Remove(int32 window);
+	void Sync();
+
+	// See FltkDisplay::Frame().
+	std::optional<BRect> Frame(const std::string& title, const std::string& label) const;
+
+private:
+	void _Report(FltkWindow& window);
+
+	Reporter fReporter;
+	std::map<int32, std::unique_ptr<FltkWindow>> fWindows;
+	std::set<int32> fChanged;
+};
+
+#endif // FLTK_SCREEN_H

@@ -1,0 +1,56 @@
+#include "FltkTextView.h"
+
+#include <algorithm>
+
+#include "FltkUtf8.h"
+
+using namespace BPrivate;
+
+FltkTextView::FltkTextView(int32 token)
+    : Fl_Input(0, 0, 1, 1), FltkWidget(ViewKind::TextView, token), fMaxBytes(0)
+{
+	callback(_Changed);
+	when(FL_WHEN_CHANGED);
+}
+
+Fl_Widget*
+FltkTextView::Widget()
+{
+	return this;
+}
+
+void
+FltkTextView::Show(const ViewState& state, const ViewState*)
+{
+	fMaxBytes = state.maxBytes;
+	readonly(!state.enabled);
+	ShowEnabled(state.enabled);
+	auto echo = std::find(fSent.begin(), fSent.end(), state.text);
+	if (echo != fSent.end()) {
+		fSent.erase(fSent.begin(), echo + 1);
+		return;
+	}
+	fSent.clear();
+	if (state.text != value()) {
+		value(state.text.c_str());
+		fLast = state.text;
+	}
+}
+
+void
+FltkTextView::_Changed(Fl_Widget* widget, void*)
+{
+	FltkTextView* input = static_cast<FltkTextView*>(widget);
+	std::string typed = input->value();
+	std::string text = FltkUtf8::CutToBytes(typed, input->fMaxBytes);
+	if (text != typed) {
+		int position = std::min(input->position(), (int)text.size());
+		input->value(text.c_str());
+		input->position(position);
+	}
+	if (text == input->fLast)
+		return;
+	input->fLast = text;
+	input->fSent.push_back(text);
+	input->SendText(text);
+}

@@ -1,0 +1,90 @@
+// FltkWindow: one kit window on the screen, with a widget for each of its
+// views (FltkWidget).
+//
+// Apply() keeps what an update says; Sync() brings the widgets in line with
+// everything kept since the last Sync(), then redraws the window once. A
+// view's widget lies at the sum of the frames down the view tree; a view on
+// a tab that is not selected is hidden with its children.
+//
+// Look and feel: a modal feel makes the window modal in FLTK, so that the
+// program's other windows take no input while it is shown, and it stays
+// above them; a window that cannot be closed asks the window manager for no
+// close box, and ignores a close request all the same. No window can be
+// resized (the kits have no input for it); moving it posts its new corner.
+// Escape never closes a window.
+//
+// Alerts and file panels build their own widgets (SyncContent()).
+//
+// Threads: screen thread only.
+#ifndef FLTK_WINDOW_H
+#define FLTK_WINDOW_H
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+#include <FL/Fl_Double_Window.H>
+
+#include <DisplayState.h>
+
+class FltkWidget;
+
+class FltkWindow : public Fl_Double_Window {
+public:
+	// Hears of every show, hide and draw.
+	using Listener = std::function<void(FltkWindow& window)>;
+
+	FltkWindow(const BPrivate::WindowState& state, Listener listener);
+	~FltkWindow() override;
+	FltkWindow(const FltkWindow&) = delete;
+	FltkWindow& operator=(const FltkWindow&) = delete;
+
+	void Apply(BPrivate::WindowUpdate update);
+	void Sync();
+
+	// Posts input to the kit window.
+	void Post(BMessage* message) const;
+
+	const BPrivate::WindowState& State() const;
+	int32 Draws() const;
+	int32 ListDraws() const;
+	void NoteListDrawn();
+	// The first widget with that label, in the window's coordinates.
+	std::optional<BRect> FrameOf(const std::string& label) const;
+
+	void flush() override;
+	void resize(int x, int y, int width, int height) override;
+
+protected:
+	// Brings the widgets in line with the state; by default those of the
+	// views.
+	virtual void SyncContent();
+	// Where the window goes and how large it is, on the screen.
+	virtual void ScreenFrame(int* x, int* y, int* width, int* height) const;
+	// The close box was clicked, or Escape pressed.
+	virtual void CloseRequested(bool escape);
+
+private:
+	static void _Closed(Fl_Widget* widget, void* data);
+	void _Place(const std::vector<int32>& tokens, int left, int top, bool visible,
+	            const BPrivate::ViewState* parent, const std::set<int32>& hiddenPages);
+	std::set<int32> _HiddenPages() const;
+
+	BPrivate::WindowState fState;
+	Listener fListener;
+	std::map<int32, BPrivate::ViewState> fViews;
+	std::map<int32, std::unique_ptr<FltkWidget>> fWidgets;
+	std::set<int32> fDirty;
+	bool fTreeChanged;
+	// The frame last taken from the state, and whether the window is
+	// being put there.
+	BRect fPlaced;
+	bool fPlacing;
+	int32 fDraws;
+	int32 fListDraws;
+};
+
+#endif // FLTK_WINDOW_H

@@ -1,0 +1,57 @@
+#include "Display.h"
+
+#include <atomic>
+
+#include <LooperList.h>
+
+#include "FixedFont.h"
+
+namespace BPrivate {
+
+namespace {
+
+std::atomic<Display*> sCurrent{nullptr};
+std::atomic<int32> sNextToken{1};
+
+} // namespace
+
+Display::~Display() = default;
+
+Display*
+Display::Current()
+{
+	return sCurrent.load();
+}
+
+void
+Display::SetCurrent(Display* display)
+{
+	sCurrent.store(display);
+	if (display == nullptr)
+		LooperList::SetIdleProbe({});
+	else
+		LooperList::SetIdleProbe([display]() { return display->HasPendingWork(); });
+}
+
+font_height
+Display::FontHeight()
+{
+	Display* display = Current();
+	return display != nullptr ? display->PlainFontHeight() : FixedFont::Reference().height;
+}
+
+float
+Display::Width(const char* text)
+{
+	Display* display = Current();
+	return display != nullptr ? display->StringWidth(text)
+	                          : FixedFont::Reference().StringWidth(text);
+}
+
+int32
+Display::NewToken()
+{
+	return sNextToken.fetch_add(1);
+}
+
+} // namespace BPrivate
