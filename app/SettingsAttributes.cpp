@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 static bool
 SelectsDefault(ssize_t result)
@@ -34,4 +35,20 @@ SettingsAttributes::ReadSwitch(const BNode& node, const char* name, bool fallbac
 		*value = fallback;
 	else if (result == 1)
 		*value = byte != 0;
+}
+
+status_t
+SettingsAttributes::WriteText(BNode& node, const char* name, const char* text, size_t size)
+{
+	std::string stored(text, strnlen(text, size - 1));
+	ssize_t result = node.WriteAttr(name, B_STRING_TYPE, 0, stored.c_str(), stored.size() + 1);
+	return result < 0 ? (status_t)result : B_OK;
+}
+
+status_t
+SettingsAttributes::WriteSwitch(BNode& node, const char* name, bool value)
+{
+	uint8 byte = value ? 1 : 0;
+	ssize_t result = node.WriteAttr(name, B_BOOL_TYPE, 0, &byte, 1);
+	return result < 0 ? (status_t)result : B_OK;
 }

@@ -1,9 +1,10 @@
-// SettingsAttributes: the settings as they are read back from the
-// attributes of a node, whatever bytes the attributes hold.
+// SettingsAttributes: the settings' format in the attributes of a node, both
+// ways: a text is stored with its terminator, a switch as one byte.
 //
-// A missing attribute, or a node that is not open, gives the default. An
-// empty attribute, or a read that fails otherwise, leaves the value as it
-// was. Keeps no state; safe on any thread for values no other thread uses.
+// Reading takes whatever bytes the attributes hold. A missing attribute, or
+// a node that is not open, gives the default. An empty attribute, or a read
+// that fails otherwise, leaves the value as it was. Keeps no state; safe on
+// any thread for values no other thread uses.
 #ifndef SETTINGS_ATTRIBUTES_H
 #define SETTINGS_ATTRIBUTES_H
 
@@ -20,6 +21,11 @@ public:
 	                     size_t size);
 	// Reads a switch stored as one byte: any byte but 0 is true.
 	static void ReadSwitch(const BNode& node, const char* name, bool fallback, bool* value);
+
+	// Writes the text in a buffer of that size, as ReadText() reads it
+	// back: at most size - 1 bytes of it, and the terminator.
+	static status_t WriteText(BNode& node, const char* name, const char* text, size_t size);
+	static status_t WriteSwitch(BNode& node, const char* name, bool value);
 };
 
 #endif // SETTINGS_ATTRIBUTES_H

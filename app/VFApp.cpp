@@ -12,9 +12,12 @@
 #include <cstring>
 #include <string>
 
+#include <Version.h>
+
 #include "BuildStamp.h"
 #include "SettingsAttributes.h"
 #include "list/ListFile.h"
+#include "window/Alerts.h"
 #include "window/Commands.h"
 #include "window/MainWindow.h"
 
@@ -32,21 +35,6 @@ static const char* const kDontCloseOnAddAttribute = "dont_close_on_add";
 static const char* const kDontClearOnOpenAttribute = "dont_clear_on_open";
 static const char* const kSelfRegisterAttribute = "self_register_mime_type";
 
-static void
-WriteSwitch(BFile& file, const char* name, bool value)
-{
-	uint8 byte = value ? 1 : 0;
-	file.WriteAttr(name, B_BOOL_TYPE, 0, &byte, 1);
-}
-
-// Blocks until the user closes it.
-static void
-ShowResult(const char* title, const char* text)
-{
-	BAlert* alert = new BAlert(title, text, "OK", nullptr, nullptr, B_WIDTH_AS_USUAL, B_INFO_ALERT);
-	alert->Go();
-}
-
 VFApp::VFApp()
     : BApplication(kSignature), mainWindow(nullptr), hasLaunchRef(false),
       encoderLocation(new char[kEncoderLocationSize]), dontCloseOnAdd(false),
@@ -63,7 +51,7 @@ VFApp::~VFApp()
 void
 VFApp::AboutRequested()
 {
-	std::string text = std::string("Vorlix OggVorbis Frontend 1.2a (Italiano)\n"
+	std::string text = std::string("Vorlix OggVorbis Frontend " VF_VERSION " (Italiano)\n"
 	                               "Copyright © 2026 Vorlix\n"
 	                               "\n"
 	                               "Per le istruzioni e la licenza vedi il file leggimi.\n"
@@ -131,8 +119,8 @@ VFApp::_EncoderQuit(BMessage* message)
 	if (mainWindow == nullptr || !mainWindow->Lock())
 		return;
 	entry_ref ref;
-	if (mainWindow->isEncoding && message->FindRef("be:ref", &ref) == B_OK
-		&& ref == mainWindow->encoderRef)
+	if (mainWindow->isEncoding && message->FindRef("be:ref", &ref) == B_OK &&
+	    ref == mainWindow->encoderRef)
 		mainWindow->EncodeNext();
 	mainWindow->Unlock();
 }
@@ -160,13 +148,11 @@ VFApp::WriteOptions()
 	if (file.InitCheck() != B_OK)
 		return;
 
-	// The text and its terminator, never more than the buffer holds.
-	std::string location(encoderLocation, strnlen(encoderLocation, kEncoderLocationSize - 1));
-	file.WriteAttr(kEncoderLocationAttribute, B_STRING_TYPE, 0, location.c_str(),
-	               location.size() + 1);
-	WriteSwitch(file, kDontCloseOnAddAttribute, dontCloseOnAdd);
-	WriteSwitch(file, kDontClearOnOpenAttribute, dontClearOnOpen);
-	WriteSwitch(file, kSelfRegisterAttribute, selfRegisterMimeType);
+	SettingsAttributes::WriteText(file, kEncoderLocationAttribute, encoderLocation,
+	                              kEncoderLocationSize);
+	SettingsAttributes::WriteSwitch(file, kDontCloseOnAddAttribute, dontCloseOnAdd);
+	SettingsAttributes::WriteSwitch(file, kDontClearOnOpenAttribute, dontClearOnOpen);
+	SettingsAttributes::WriteSwitch(file, kSelfRegisterAttribute, selfRegisterMimeType);
 }
 
 void
@@ -199,7 +185,7 @@ VFApp::RegisterMIMEType(bool showAlert)
 			text = "Errore durante l'installazione del tipo MIME.";
 	}
 	if (showAlert)
-		ShowResult("MimeInstalled", text);
+		Alerts::Show("MimeInstalled", text, B_INFO_ALERT);
 }
 
 void
@@ -213,7 +199,7 @@ VFApp::UnregisterMIMEType()
 		text = "Tipo MIME cancellato.";
 	else
 		text = "Errore durante la cancellazione del tipo MIME.";
-	ShowResult("MimeDeleted", text);
+	Alerts::Show("MimeDeleted", text, B_INFO_ALERT);
 }
 
 void

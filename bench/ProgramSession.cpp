@@ -5,6 +5,7 @@
 #include <thread>
 
 #include <LooperList.h>
+#include <Version.h>
 #include <Window.h>
 
 #include "app/VFApp.h"
@@ -14,7 +15,7 @@
 using BPrivate::Display;
 using BPrivate::LooperList;
 
-const char* const ProgramSession::kMain = "Vorlix OggVorbis Frontend 1.2a";
+const char* const ProgramSession::kMain = "Vorlix OggVorbis Frontend " VF_VERSION;
 
 ProgramSession::ProgramSession(const std::string& encoder) : fUser(fDisplay), fWindow(nullptr)
 {

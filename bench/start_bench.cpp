@@ -6,6 +6,7 @@
 // starts find installed, so both are measured.
 //
 // Usage: bench_start [repetitions]   (default 5)
+#include <Version.h>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +23,7 @@
 
 using namespace std::chrono_literals;
 
-static const char* const kTitle = "Vorlix OggVorbis Frontend 1.2a";
+static const char* const kTitle = "Vorlix OggVorbis Frontend " VF_VERSION;
 static const char* const kBareTitle = "bare window";
 
 struct Figures {

@@ -1,5 +1,6 @@
 // Any bytes as the settings' attributes of a real file, read back as the
-// application reads them. The input:
+// application reads them; the text read is stored again as the application
+// stores it, and reads back the same. The input:
 //   byte 0     bit 0: the text attribute exists; bits 1-3: switch 1-3's
 //              attribute exists
 //   byte 1     bits 1-3: switch 1-3's attribute is empty; bits 5-7: switch
@@ -29,6 +30,7 @@
 namespace {
 
 const char* const kTextName = "encoder_location";
+const char* const kCopyName = "encoder_location_copy";
 const char* const kSwitchNames[] = {"dont_close_on_add", "dont_clear_on_open",
                                     "self_register_mime_type"};
 const bool kSwitchFallbacks[] = {false, false, true};
@@ -116,6 +118,13 @@ LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 		abort();
 	if (buffer.data() != ExpectedText(exists & 1, stored, bufferSize))
 		abort();
+	if (SettingsAttributes::WriteText(sSubject.file, kCopyName, buffer.data(), bufferSize) ==
+	    B_OK) {
+		std::vector<char> again(bufferSize, 'y');
+		SettingsAttributes::ReadText(sSubject.file, kCopyName, kFallback, again.data(), bufferSize);
+		if (strcmp(again.data(), buffer.data()) != 0)
+			abort();
+	}
 
 	for (int index = 0; index < 3; index++) {
 		bool value = flags & (32 << index);

@@ -1,13 +1,10 @@
 #include "FilesList.h"
 
-#include <Alert.h>
 #include <AppDefs.h>
 #include <Autolock.h>
 #include <Button.h>
-#include <Entry.h>
 #include <FilePanel.h>
 #include <ListItem.h>
-#include <Path.h>
 #include <Window.h>
 
 #include <string>
@@ -15,7 +12,9 @@
 
 #include "ListFile.h"
 #include "app/VFApp.h"
+#include "window/Alerts.h"
 #include "window/Commands.h"
+#include "window/EntryPath.h"
 #include "window/MainWindow.h"
 #include "window/TabView.h"
 
@@ -27,13 +26,6 @@ static const char* const kSaveWriteErrorText =
     "Impossibile scrivere sul file. Probabilmente il disco è pieno.";
 static const char* const kOpenOpenErrorText =
     "Impossibile aprire file. Assicuratevi di avere accesso al file.";
-
-static void
-ShowError(const char* title, const char* text)
-{
-	BAlert* alert = new BAlert(title, text, "OK", nullptr, nullptr, B_WIDTH_AS_USUAL, B_STOP_ALERT);
-	alert->Go();
-}
 
 // A panel without a target, so that its replies reach the application.
 static BFilePanel*
@@ -75,14 +67,7 @@ FilesList::MessageReceived(BMessage* message)
 				BListView::MessageReceived(message);
 				break;
 			}
-			std::vector<std::string> paths;
-			for (int32 index = 0; message->FindRef("refs", index, &ref) == B_OK; index++) {
-				BEntry entry(&ref, true);
-				BPath path;
-				if (entry.GetPath(&path) == B_OK)
-					paths.push_back(path.Path());
-			}
-			AddFiles(paths);
+			AddFiles(EntryPath::OfRefs(*message));
 			break;
 		}
 		default:
@@ -209,10 +194,10 @@ FilesList::Save(const char* path)
 		case ListFile::kSaved:
 			break;
 		case ListFile::kOpenFailed:
-			ShowError("SaveOpenError", kSaveOpenErrorText);
+			Alerts::Show("SaveOpenError", kSaveOpenErrorText);
 			break;
 		case ListFile::kWriteFailed:
-			ShowError("SaveWriteError", kSaveWriteErrorText);
+			Alerts::Show("SaveWriteError", kSaveWriteErrorText);
 			break;
 	}
 }
@@ -222,7 +207,7 @@ FilesList::Open(const char* path)
 {
 	std::vector<std::string> paths;
 	if (!ListFile::Read(path, &paths)) {
-		ShowError("OpenOpenError", kOpenOpenErrorText);
+		Alerts::Show("OpenOpenError", kOpenOpenErrorText);
 		return;
 	}
 

@@ -5,6 +5,7 @@
 #include <AppFileInfo.h>
 #include <ResourceImage.h>
 #include <TypeConstants.h>
+#include <Version.h>
 
 namespace {
 
@@ -25,9 +26,10 @@ VersionInfo()
 	std::array<char, 680> bytes{};
 	for (size_t kind = 0; kind < 2; kind++) {
 		size_t at = kind * sizeof(version_info);
-		for (uint32 number : {1u, 2u, 97u, (uint32)B_APPV_FINAL, 0u})
+		for (uint32 number :
+		     {VF_VERSION_MAJOR, VF_VERSION_MIDDLE, VF_VERSION_MINOR, (uint32)B_APPV_FINAL, 0u})
 			ResourceImage::Put(bytes, at, number);
-		PutText(bytes, at, "1.2a");
+		PutText(bytes, at, VF_VERSION);
 		PutText(bytes, at + 64,
 		        "Una semplice interfaccia per Oggenc, per creare file audio in formato Ogg Vorbis. "
 		        "Versione italiana.");

@@ -1,6 +1,5 @@
 #include "MainWindow.h"
 
-#include <Alert.h>
 #include <AppDefs.h>
 #include <Application.h>
 #include <Button.h>
@@ -25,7 +24,11 @@
 #include <string>
 #include <vector>
 
+#include <Version.h>
+
+#include "Alerts.h"
 #include "Commands.h"
+#include "EntryPath.h"
 #include "TabView.h"
 #include "app/OptionsView.h"
 #include "app/VFApp.h"
@@ -64,12 +67,6 @@ Format(const char* format, ...)
 	return text;
 }
 
-static void
-StopAlert(const char* title, const char* text)
-{
-	(new BAlert(title, text, "OK", nullptr, nullptr, B_WIDTH_AS_USUAL, B_STOP_ALERT))->Go();
-}
-
 static bool
 IsOn(const BCheckBox* box)
 {
@@ -83,7 +80,7 @@ NewItem(const char* label, uint32 command)
 }
 
 MainWindow::MainWindow(const entry_ref* ref)
-    : BWindow(BRect(100, 100, 540, 380), "Vorlix OggVorbis Frontend 1.2a", B_TITLED_WINDOW,
+    : BWindow(BRect(100, 100, 540, 380), "Vorlix OggVorbis Frontend " VF_VERSION, B_TITLED_WINDOW,
               B_NOT_RESIZABLE | B_NOT_ZOOMABLE | B_ASYNCHRONOUS_CONTROLS, B_CURRENT_WORKSPACE),
       optionsBefore(), optionsAfter(), currentIndex(0), encoderTeam(-1), isEncoding(false)
 {
@@ -114,10 +111,9 @@ MainWindow::MainWindow(const entry_ref* ref)
 	if (ref != nullptr) {
 		// Taken as a list file whatever its type; a path that cannot be
 		// made fails to open like any unreadable file.
-		BEntry entry(ref, true);
-		BPath path;
-		entry.GetPath(&path);
-		filesList->Open(path.Path() != nullptr ? path.Path() : "");
+		std::string path;
+		EntryPath::Of(*ref, true, &path);
+		filesList->Open(path.c_str());
 	}
 }
 
@@ -207,23 +203,22 @@ MainWindow::RefsReceived(BMessage* message)
 	// pass over the list each.
 	std::vector<std::string> paths;
 	entry_ref ref;
+	std::string path;
 	for (int32 i = 0; message->FindRef("refs", i, &ref) == B_OK; i++) {
-		BEntry entry(&ref, true);
-		BPath path;
-		if (entry.GetPath(&path) != B_OK)
+		if (!EntryPath::Of(ref, true, &path))
 			continue;
 		// A folder or a file without a type has the empty type.
 		char type[B_MIME_TYPE_LENGTH] = "";
-		BFile file(&entry, B_READ_ONLY);
+		BFile file(path.c_str(), B_READ_ONLY);
 		BNodeInfo info(&file);
 		info.GetType(type);
 		if (strcmp(type, ListFile::kType) == 0) {
 			// The files after a list file in the same message are ignored.
 			filesList->AddFiles(paths);
-			filesList->Open(path.Path());
+			filesList->Open(path.c_str());
 			return;
 		}
-		paths.push_back(path.Path());
+		paths.push_back(path);
 	}
 	filesList->AddFiles(paths);
 }
@@ -254,7 +249,7 @@ MainWindow::EncodeNext()
 
 	if (VorlixLaunchWithPath(&encoderRef, optionsBefore, path, optionsAfter, &encoderTeam) !=
 	    B_OK) {
-		StopAlert("LaunchFailed", Format(kLaunchFailedFormat, "Oggenc", "Oggenc").c_str());
+		Alerts::Show("LaunchFailed", Format(kLaunchFailedFormat, "Oggenc", "Oggenc").c_str());
 		_EndRun();
 		return;
 	}
@@ -288,13 +283,12 @@ MainWindow::_EncoderChosen(BMessage* message)
 	if (message->FindRef("refs", 0, &ref) != B_OK)
 		return;
 	// A chosen link stays the link's own path.
-	BEntry entry(&ref, false);
-	BPath path;
-	if (entry.GetPath(&path) != B_OK)
+	std::string path;
+	if (!EntryPath::Of(ref, false, &path))
 		return;
 	if (Lock()) {
 		// The field reports the change with LOCM, which stores it.
-		tabView->optionsView->encoderLocationControl->SetText(path.Path());
+		tabView->optionsView->encoderLocationControl->SetText(path.c_str());
 		Unlock();
 	}
 }
@@ -305,10 +299,9 @@ MainWindow::_ListChosen(BMessage* message)
 	entry_ref ref;
 	if (message->FindRef("refs", 0, &ref) != B_OK)
 		return;
-	BEntry entry(&ref, true);
-	BPath path;
-	if (entry.GetPath(&path) == B_OK)
-		filesList->Open(path.Path());
+	std::string path;
+	if (EntryPath::Of(ref, true, &path))
+		filesList->Open(path.c_str());
 }
 
 void
@@ -319,11 +312,9 @@ MainWindow::_SaveChosen(BMessage* message)
 	if (message->FindRef("directory", &directoryRef) != B_OK ||
 	    message->FindString("name", &name) != B_OK)
 		return;
-	BEntry directory(&directoryRef, true);
-	BPath path;
-	if (directory.GetPath(&path) != B_OK)
+	std::string file;
+	if (!EntryPath::Of(directoryRef, true, &file))
 		return;
-	std::string file = path.Path();
 	if (file != "/")
 		file += "/";
 	file += name;
@@ -347,7 +338,7 @@ MainWindow::_OpenReadme()
 			return;
 		}
 	}
-	StopAlert("ReadmeDialog", "File leggimi non trovato!");
+	Alerts::Show("ReadmeDialog", "File leggimi non trovato!");
 }
 
 void
@@ -361,7 +352,7 @@ MainWindow::_StartRun()
 	const char* location = App()->encoderLocation;
 	BEntry entry(location, true);
 	if (!entry.Exists()) {
-		StopAlert(
+		Alerts::Show(
 		    "EncodeFailed",
 		    Format(kEncoderMissingFormat, location, "Posizione di Oggenc:", "Oggenc").c_str());
 		return;

@@ -1,6 +1,7 @@
 #include <AppDefs.h>
 #include <Application.h>
 
+#include <Version.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -27,9 +28,9 @@ namespace {
 
 // The application shows its main window as it starts; the About box comes
 // and goes above it.
-const std::vector<std::string> kOnlyTheMainWindow = {"Vorlix OggVorbis Frontend 1.2a"};
+const std::vector<std::string> kOnlyTheMainWindow = {"Vorlix OggVorbis Frontend " VF_VERSION};
 const char* const kWebAddress = "https://www.example.org/vorlix/";
-const std::string kAboutText = "Vorlix OggVorbis Frontend 1.2a (Italiano)\n"
+const std::string kAboutText = "Vorlix OggVorbis Frontend " VF_VERSION " (Italiano)\n"
                                "Copyright © 2026 Vorlix\n"
                                "\n"
                                "Per le istruzioni e la licenza vedi il file leggimi.\n"

@@ -9,6 +9,7 @@
 #include <Application.h>
 #include <LooperList.h>
 
+#include <Version.h>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -42,7 +43,7 @@ namespace {
 
 auto* const sScreen = testing::AddGlobalTestEnvironment(new ScreenSession);
 
-const char* const kMain = "Vorlix OggVorbis Frontend 1.2a";
+const char* const kMain = "Vorlix OggVorbis Frontend " VF_VERSION;
 const char* const kProgress = "Stato della codifica";
 const bigtime_t kRunTimeout = 6 * MessageLog::kTimeout;
 

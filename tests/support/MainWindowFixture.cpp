@@ -1,11 +1,13 @@
 #include "MainWindowFixture.h"
 
+#include <Version.h>
+
 #include "app/VFApp.h"
 #include "window/MainWindow.h"
 
 using BPrivate::FixedFont;
 
-const char* const MainWindowFixture::kTitle = "Vorlix OggVorbis Frontend 1.2a";
+const char* const MainWindowFixture::kTitle = "Vorlix OggVorbis Frontend " VF_VERSION;
 const FixedFont MainWindowFixture::kLargeFont = {{14, 4, 3}, 9};
 
 MainWindowFixture::MainWindowFixture()

@@ -1,5 +1,6 @@
 #include "ProgramFixture.h"
 
+#include <Version.h>
 #include <csignal>
 #include <cstring>
 
@@ -8,7 +9,7 @@
 #include "list/FilesList.h"
 #include "window/MainWindow.h"
 
-const char* const ProgramFixture::kMain = "Vorlix OggVorbis Frontend 1.2a";
+const char* const ProgramFixture::kMain = "Vorlix OggVorbis Frontend " VF_VERSION;
 const char* const ProgramFixture::kProgress = "Stato della codifica";
 
 ProgramFixture::ProgramFixture() = default;

@@ -20,7 +20,7 @@ using BPrivate::WindowState;
 
 namespace {
 
-const char* kAboutText = "Vorlix OggVorbis Frontend 1.2a (Italiano)";
+const char* kAboutText = "Vorlix OggVorbis Frontend (Italiano)";
 
 class Alerts : public HeadlessFixture {};
 

@@ -8,6 +8,7 @@
 #include <LooperList.h>
 #include <StringView.h>
 
+#include <Version.h>
 #include <cstdio>
 #include <string>
 #include <thread>
@@ -27,7 +28,7 @@ using BPrivate::LooperList;
 namespace {
 
 const bigtime_t kTimeout = 10000000;
-const char* const kMainTitle = "Vorlix OggVorbis Frontend 1.2a";
+const char* const kMainTitle = "Vorlix OggVorbis Frontend " VF_VERSION;
 
 std::optional<FltkDisplay::WindowReport>
 WaitForDrawn(FltkDisplay& display, const char* title)
