@@ -33,8 +33,8 @@ Now()
 } // namespace
 
 FltkDisplay::FltkDisplay()
-    : fOpened(Now()), fWakeSent(false), fWorking(false), fQuitting(false), fScreen(nullptr),
-      fLastWork(0), fTimerSet(false), fShownCounter(0)
+    : fOpened(Now()), fWakeSent(false), fWorking(false), fBatches(0), fQuitting(false),
+      fScreen(nullptr), fLastWork(0), fTimerSet(false), fShownCounter(0)
 {
 }
 
@@ -145,6 +145,13 @@ FltkDisplay::Settle(bigtime_t timeout)
 	// The first call runs after everything queued before it; the second
 	// draws what they changed.
 	return _Call([](FltkScreen&) {}, timeout) && _Call([](FltkScreen&) { Fl::flush(); }, timeout);
+}
+
+int32
+FltkDisplay::Batches() const
+{
+	std::scoped_lock lock(fLock);
+	return fBatches;
 }
 
 std::optional<BRect>
@@ -288,6 +295,7 @@ FltkDisplay::_DoWork()
 	{
 		std::scoped_lock lock(fLock);
 		fWorking = false;
+		fBatches++;
 	}
 	LooperList::NoteActivity();
 }

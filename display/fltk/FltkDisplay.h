@@ -77,6 +77,9 @@ public:
 	// The frame, in the window's coordinates, of the first widget of that
 	// window (by title) whose label is label.
 	std::optional<BRect> Frame(const std::string& title, const std::string& label);
+	// How many batches of work the screen thread has applied so far; a
+	// window is drawn at most once a batch.
+	int32 Batches() const;
 
 private:
 	using Job = std::function<void(FltkScreen& screen)>;
@@ -104,6 +107,7 @@ private:
 	mutable std::vector<Job> fJobs;
 	mutable bool fWakeSent;
 	bool fWorking;
+	int32 fBatches;
 	bool fQuitting;
 	std::thread fThread;
 	// Touched on the screen thread only.
