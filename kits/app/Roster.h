@@ -5,7 +5,8 @@
 // the given arguments, only the standard descriptors, default signal
 // handling and a process group of its own (so that a terminal's Ctrl-C
 // reaches this program, which turns it into a quit request, and not the
-// children). Children keep running when this program quits.
+// children; and so that kill_team() ends whatever the child started).
+// Children keep running when this program quits.
 //
 // One thread per roster watches the children it started and reaps exactly
 // those. When a program started by Launch(ref, argc, argv) ends, for any

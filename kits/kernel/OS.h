@@ -14,7 +14,9 @@ typedef int32 port_id;
 // across the system); threads are not looked up by name.
 thread_id find_thread(const char* name);
 
-// Sends SIGKILL to that one process. B_BAD_TEAM_ID when there is none.
+// Sends SIGKILL to the process group the team leads (every child the
+// roster launches leads one), or to that one process when it leads none.
+// B_BAD_TEAM_ID when there is neither.
 status_t kill_team(team_id team);
 
 #endif // _OS_H

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "list/FilesList.h"
 #include "list/ListFile.h"
 #include "tests/support/MessageLog.h"
+#include "tests/support/Polling.h"
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/TempDirectory.h"
 #include "tests/support/WaveFile.h"
@@ -80,34 +82,48 @@ TEST_F(EncodingRunTest, ShowsProgressAndSkipsAndStopsAHangingEncoder)
 {
 	log->SetMode("hang");
 	Start();
+	// The encoder location may name a script that starts the encoder and
+	// waits for it: skip and stop must end that encoder too, not only the
+	// script.
+	std::string wrapper =
+	    folder.WriteFile("wrapper.sh", "#!/bin/sh\n'" FAKE_ENCODER_PATH "' \"$@\" &\nwait\n");
+	ASSERT_EQ(chmod(wrapper.c_str(), 0700), 0);
 	AddFiles({folder / "1.wav", folder / "2 due.wav", folder / "3.wav"});
-	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
-	ASSERT_TRUE(WaitForRecords(1));
-	ASSERT_TRUE(user.WaitIdle());
+	for (const std::string& encoder : {std::string(FAKE_ENCODER_PATH), wrapper}) {
+		SCOPED_TRACE(encoder);
+		Locked([&] { strcpy(app->encoderLocation, encoder.c_str()); });
+		size_t before = log->Records().size();
+		ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
+		ASSERT_TRUE(WaitForRecords(before + 1));
+		ASSERT_TRUE(user.WaitIdle());
 
-	WindowState main = user.Window(kMain);
-	WindowState progress = user.Window(kProgress);
-	EXPECT_TRUE(progress.shown);
-	EXPECT_EQ(progress.frame.LeftTop(), main.frame.LeftTop() + BPoint(50, 50));
-	EXPECT_EQ(user.View(kProgress, "FileNumber").text, "File 1 di 3");
-	// The progress window is modal: the main window takes no input.
-	EXPECT_FALSE(display.Click(kMain, "CloseButton").empty());
+		WindowState main = user.Window(kMain);
+		WindowState progress = user.Window(kProgress);
+		EXPECT_TRUE(progress.shown);
+		EXPECT_EQ(progress.frame.LeftTop(), main.frame.LeftTop() + BPoint(50, 50));
+		EXPECT_EQ(user.View(kProgress, "FileNumber").text, "File 1 di 3");
+		// The progress window is modal: the main window takes no input.
+		EXPECT_FALSE(display.Click(kMain, "CloseButton").empty());
 
-	pid_t first = log->Records()[0].pid;
-	ASSERT_TRUE(user.Click(kProgress, "SkipFile"));
-	ASSERT_TRUE(WaitForRecords(2));
-	ASSERT_TRUE(WaitForEnd(first));
-	EXPECT_EQ(user.View(kProgress, "FileNumber").text, "File 2 di 3");
-	EXPECT_EQ(user.View(kProgress, "FileName").text, "\"" + folder / "2 due.wav" + "\"");
-	EXPECT_TRUE(user.View(kProgress, "SkipFile").enabled);
+		team_id first = EncoderTeam();
+		ASSERT_TRUE(user.Click(kProgress, "SkipFile"));
+		ASSERT_TRUE(WaitForRecords(before + 2));
+		ASSERT_TRUE(WaitForEnd(first));
+		EXPECT_TRUE(Polling::WaitForProcessEnd(log->Records()[before].pid, MessageLog::kTimeout));
+		EXPECT_EQ(user.View(kProgress, "FileNumber").text, "File 2 di 3");
+		EXPECT_EQ(user.View(kProgress, "FileName").text, "\"" + folder / "2 due.wav" + "\"");
+		EXPECT_TRUE(user.View(kProgress, "SkipFile").enabled);
 
-	pid_t second = log->Records()[1].pid;
-	ASSERT_TRUE(user.Click(kProgress, "StopEncoding"));
-	ASSERT_TRUE(WaitForEnd(second));
-	EXPECT_FALSE(IsEncoding());
-	EXPECT_FALSE(user.IsShown(kProgress));
-	// The killed encoder's end starts nothing more.
-	EXPECT_EQ(log->Records().size(), 2u);
+		team_id second = EncoderTeam();
+		ASSERT_TRUE(user.Click(kProgress, "StopEncoding"));
+		ASSERT_TRUE(WaitForEnd(second));
+		EXPECT_TRUE(
+		    Polling::WaitForProcessEnd(log->Records()[before + 1].pid, MessageLog::kTimeout));
+		EXPECT_FALSE(IsEncoding());
+		EXPECT_FALSE(user.IsShown(kProgress));
+		// The killed encoder's end starts nothing more.
+		EXPECT_EQ(log->Records().size(), before + 2);
+	}
 }
 
 TEST_F(EncodingRunTest, EncodersThatFailCrashOrFloodTheirOutputCountAsFinished)

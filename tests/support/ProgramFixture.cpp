@@ -72,6 +72,14 @@ ProgramFixture::IsEncoding()
 	return encoding;
 }
 
+team_id
+ProgramFixture::EncoderTeam()
+{
+	team_id team = -1;
+	Locked([&] { team = window->encoderTeam; });
+	return team;
+}
+
 bool
 ProgramFixture::WaitUntil(const std::function<bool()>& done, bigtime_t timeout)
 {

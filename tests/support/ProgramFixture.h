@@ -46,6 +46,8 @@ protected:
 	void Locked(const std::function<void()>& action);
 	void AddFiles(const std::vector<std::string>& paths);
 	bool IsEncoding();
+	// The process the run started for the current file.
+	team_id EncoderTeam();
 
 	// Encoders end outside any message loop, so these check their
 	// condition again every few milliseconds, within the bound.

@@ -7,10 +7,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
-#include <poll.h>
 #include <string>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,6 +18,7 @@
 
 #include "tests/support/FakeEncoderLog.h"
 #include "tests/support/MessageLog.h"
+#include "tests/support/Polling.h"
 #include "tests/support/RecordingLooper.h"
 #include "tests/support/TempDirectory.h"
 #include <LooperList.h>
@@ -27,20 +26,6 @@
 using BPrivate::LooperList;
 
 namespace {
-
-// Waits until the process has ended (it need not be our child); true also
-// when it is already gone.
-bool
-WaitForProcessEnd(pid_t pid)
-{
-	int pidfd = (int)syscall(SYS_pidfd_open, pid, 0);
-	if (pidfd < 0)
-		return errno == ESRCH;
-	pollfd polled = {pidfd, POLLIN, 0};
-	bool ended = poll(&polled, 1, (int)(MessageLog::kTimeout / 1000)) == 1;
-	close(pidfd);
-	return ended;
-}
 
 // A roster of the test's own, a watching looper, and a log for the fake
 // encoder, which the children find through the environment.
@@ -324,7 +309,7 @@ TEST_F(RosterOpener, OpensADocumentWithoutAnnouncingIt)
 	team_id opener = -1;
 	ASSERT_EQ(fRoster.Launch(&ref, nullptr, &opener), B_OK);
 	ASSERT_GT(opener, 0);
-	ASSERT_TRUE(WaitForProcessEnd(opener));
+	ASSERT_TRUE(Polling::WaitForProcessEnd(opener, MessageLog::kTimeout));
 	EXPECT_EQ(StubLog(), document + "\n");
 
 	// A program's end after the opener's is announced, the opener's is not.
@@ -344,7 +329,7 @@ TEST_F(RosterOpener, HandsAUrlToTheDesktop)
 	const char* url = "https://example.org/vorlix";
 	team_id opener = -1;
 	ASSERT_EQ(fRoster.Launch("text/html", 1, &url, &opener), B_OK);
-	ASSERT_TRUE(WaitForProcessEnd(opener));
+	ASSERT_TRUE(Polling::WaitForProcessEnd(opener, MessageLog::kTimeout));
 	EXPECT_EQ(StubLog(), std::string(url) + "\n");
 
 	EXPECT_EQ(fRoster.Launch("text/html", 0, nullptr, &opener), B_BAD_VALUE);
