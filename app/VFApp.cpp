@@ -72,7 +72,10 @@ void
 VFApp::RefsReceived(BMessage* message)
 {
 	if (!IsLaunching()) {
-		mainWindow->RefsReceived(message);
+		if (_LockMainWindow()) {
+			mainWindow->RefsReceived(message);
+			mainWindow->Unlock();
+		}
 		return;
 	}
 	// Only the first file the program was opened with is kept.
@@ -90,6 +93,7 @@ VFApp::ReadyToRun()
 	if (selfRegisterMimeType)
 		RegisterMIMEType(false);
 	mainWindow = new MainWindow(hasLaunchRef ? &launchRef : nullptr);
+	fMainWindowMessenger = BMessenger(mainWindow);
 	mainWindow->Show();
 }
 
@@ -103,7 +107,10 @@ VFApp::MessageReceived(BMessage* message)
 		case LOGP:
 		case OLPM:
 		case SLPM:
-			mainWindow->MessageReceived(message);
+			if (_LockMainWindow()) {
+				mainWindow->MessageReceived(message);
+				mainWindow->Unlock();
+			}
 			break;
 		default:
 			BApplication::MessageReceived(message);
@@ -116,13 +123,33 @@ VFApp::_EncoderQuit(BMessage* message)
 {
 	// The window's lock serialises the run: the window's own thread holds
 	// it while it starts, skips or stops one.
-	if (mainWindow == nullptr || !mainWindow->Lock())
+	if (!_LockMainWindow())
 		return;
 	entry_ref ref;
 	if (mainWindow->isEncoding && message->FindRef("be:ref", &ref) == B_OK &&
 	    ref == mainWindow->encoderRef)
 		mainWindow->EncodeNext();
 	mainWindow->Unlock();
+}
+
+bool
+VFApp::_LockMainWindow()
+{
+	// Files and panel replies may still come after the main window has
+	// closed, before the application ends: the messenger names the window
+	// by its token, so neither a deleted window nor a new looper built at
+	// its address is taken for it. Once locked, the window cannot go.
+	BLooper* looper = nullptr;
+	fMainWindowMessenger.Target(&looper);
+	if (looper == nullptr || !looper->Lock())
+		return false;
+	BLooper* locked = nullptr;
+	fMainWindowMessenger.Target(&locked);
+	if (locked != looper) {
+		looper->Unlock();
+		return false;
+	}
+	return true;
 }
 
 void

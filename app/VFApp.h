@@ -13,6 +13,7 @@
 
 #include <Application.h>
 #include <Entry.h>
+#include <Messenger.h>
 
 class BBitmap;
 class BFile;
@@ -29,11 +30,12 @@ public:
 	void AboutRequested() override;
 	// Files handed to the application: while it starts, the first becomes
 	// the list file the main window opens; afterwards they go to the main
-	// window.
+	// window, with it locked, or nowhere once it has closed.
 	void RefsReceived(BMessage* message) override;
 	void ReadyToRun() override;
 	// The roster's notice that an encoder ended advances the run; the
-	// replies of the panels without a target go to the main window.
+	// replies of the panels without a target go to the main window, as
+	// files do.
 	void MessageReceived(BMessage* message) override;
 
 	void ReadOptions();
@@ -54,9 +56,13 @@ public:
 	bool selfRegisterMimeType;
 
 private:
+	// Locks the main window while it lives; false once it has gone.
+	bool _LockMainWindow();
 	void _OpenExecutable(BFile* file, uint32 openMode) const;
 	void _ReadIcons(BBitmap* large, BBitmap* mini) const;
 	void _EncoderQuit(BMessage* message);
+
+	BMessenger fMainWindowMessenger;
 };
 
 #endif // VF_APP_H

@@ -3,8 +3,11 @@
 // readme.
 #include <Application.h>
 
+#include <Entry.h>
+#include <Messenger.h>
 #include <Version.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
@@ -14,6 +17,8 @@
 #include "app/VFApp.h"
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/TempDirectory.h"
+#include "window/Commands.h"
+#include "window/MainWindow.h"
 
 namespace {
 
@@ -155,4 +160,32 @@ TEST_F(DispatchTest, TheReadmeBesideTheProgramOpensOrIsReportedMissing)
 	ASSERT_TRUE(chosen);
 	ASSERT_TRUE(opened);
 	EXPECT_EQ(TempDirectory::ReadFile(record), readme);
+}
+
+TEST_F(DispatchTest, FilesAndPanelRepliesAfterTheMainWindowHasClosedAreDropped)
+{
+	Start();
+	entry_ref wave, directory;
+	ASSERT_EQ(get_ref_for_path(folder.WriteFile("tardi.wav", "").c_str(), &wave), B_OK);
+	ASSERT_EQ(get_ref_for_path(folder.Path().c_str(), &directory), B_OK);
+	BMessenger mainWindow(window);
+
+	// Queued ahead of the quit request that closing the window posts, and
+	// handled only after the window has gone.
+	ASSERT_TRUE(be_app->Lock());
+	for (uint32 code : {(uint32)B_REFS_RECEIVED, (uint32)LOGP, (uint32)OLPM}) {
+		BMessage message(code);
+		message.AddRef("refs", &wave);
+		be_app->PostMessage(&message);
+	}
+	BMessage save(SLPM);
+	save.AddRef("directory", &directory);
+	save.AddString("name", "tardi.vfl");
+	be_app->PostMessage(&save);
+	EXPECT_EQ(display.ClickCloseBox(kMain), "");
+	EXPECT_TRUE(WaitUntil([&] { return !mainWindow.IsValid(); }));
+	be_app->Unlock();
+
+	application.reset();
+	EXPECT_FALSE(std::filesystem::exists(folder / "tardi.vfl"));
 }
