@@ -35,10 +35,20 @@ static const char* const kDontCloseOnAddAttribute = "dont_close_on_add";
 static const char* const kDontClearOnOpenAttribute = "dont_clear_on_open";
 static const char* const kSelfRegisterAttribute = "self_register_mime_type";
 
+// The running executable; a ref to nothing when it cannot be found.
+static entry_ref
+Executable(const BApplication& application)
+{
+	app_info info;
+	application.GetAppInfo(&info);
+	return info.ref;
+}
+
 VFApp::VFApp()
     : BApplication(kSignature), mainWindow(nullptr), hasLaunchRef(false),
       encoderLocation(new char[kEncoderLocationSize]), dontCloseOnAdd(false),
-      dontClearOnOpen(false), selfRegisterMimeType(true)
+      dontClearOnOpen(false), selfRegisterMimeType(true), fSettings(Executable(*this)),
+      fSettingsLossShown(false)
 {
 	strcpy(encoderLocation, kDefaultEncoderLocation);
 }
@@ -155,10 +165,10 @@ VFApp::_LockMainWindow()
 void
 VFApp::ReadOptions()
 {
-	// An executable that cannot be opened makes every read fail with
-	// B_FILE_ERROR, and so every setting takes its default.
+	// A node that cannot be opened makes every read fail with B_FILE_ERROR,
+	// and so every setting takes its default.
 	BFile file;
-	_OpenExecutable(&file, B_READ_ONLY);
+	fSettings.OpenForReading(&file);
 
 	SettingsAttributes::ReadText(file, kEncoderLocationAttribute, kDefaultEncoderLocation,
 	                             encoderLocation, kEncoderLocationSize);
@@ -167,19 +177,39 @@ VFApp::ReadOptions()
 	SettingsAttributes::ReadSwitch(file, kSelfRegisterAttribute, true, &selfRegisterMimeType);
 }
 
-void
+status_t
 VFApp::WriteOptions()
 {
 	BFile file;
-	_OpenExecutable(&file, B_WRITE_ONLY);
-	if (file.InitCheck() != B_OK)
-		return;
+	status_t status = fSettings.OpenForWriting(&file);
+	if (status != B_OK)
+		return status;
 
-	SettingsAttributes::WriteText(file, kEncoderLocationAttribute, encoderLocation,
-	                              kEncoderLocationSize);
-	SettingsAttributes::WriteSwitch(file, kDontCloseOnAddAttribute, dontCloseOnAdd);
-	SettingsAttributes::WriteSwitch(file, kDontClearOnOpenAttribute, dontClearOnOpen);
-	SettingsAttributes::WriteSwitch(file, kSelfRegisterAttribute, selfRegisterMimeType);
+	// Every setting is tried; the first failure is the one reported.
+	status_t results[] = {
+	    SettingsAttributes::WriteText(file, kEncoderLocationAttribute, encoderLocation,
+	                                  kEncoderLocationSize),
+	    SettingsAttributes::WriteSwitch(file, kDontCloseOnAddAttribute, dontCloseOnAdd),
+	    SettingsAttributes::WriteSwitch(file, kDontClearOnOpenAttribute, dontClearOnOpen),
+	    SettingsAttributes::WriteSwitch(file, kSelfRegisterAttribute, selfRegisterMimeType),
+	};
+	for (status_t result : results) {
+		if (result != B_OK)
+			return result;
+	}
+	return B_OK;
+}
+
+void
+VFApp::StoreOptionsAtQuit()
+{
+	if (WriteOptions() == B_OK || fSettingsLossShown.exchange(true))
+		return;
+	std::string text = "Impossibile salvare le impostazioni in \"" + fSettings.Path() +
+	                   "\": le modifiche fatte in questa sessione andranno perse. Assicuratevi "
+	                   "di poter scrivere nella cartella delle impostazioni su un disco che "
+	                   "accetti gli attributi estesi.";
+	Alerts::Show("SettingsNotStored", text.c_str());
 }
 
 void

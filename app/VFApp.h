@@ -1,8 +1,9 @@
 // VFApp: the program's one application object. It holds the settings, which
-// live as attributes of the program's own executable file: ReadOptions loads
-// them once when the application is ready, WriteOptions stores them when
-// the main window closes. It installs and removes the list files' MIME type
-// and shows the About box.
+// live as attributes of the program's own executable file or, when this
+// user may not change those, of a settings file of the user's own (see
+// SettingsLocation): ReadOptions loads them once when the application is
+// ready, WriteOptions stores them when the main window closes. It installs
+// and removes the list files' MIME type and shows the About box.
 //
 // The settings fields have no lock: the application's thread reads them at
 // start, the main window's thread changes them afterwards. The MIME
@@ -11,9 +12,13 @@
 #ifndef VF_APP_H
 #define VF_APP_H
 
+#include <atomic>
+
 #include <Application.h>
 #include <Entry.h>
 #include <Messenger.h>
+
+#include "SettingsLocation.h"
 
 class BBitmap;
 class BFile;
@@ -39,7 +44,11 @@ public:
 	void MessageReceived(BMessage* message) override;
 
 	void ReadOptions();
-	void WriteOptions();
+	// B_OK once every setting is stored, else the first failure.
+	status_t WriteOptions();
+	// WriteOptions() as the program quits: settings that cannot be stored
+	// are never lost silently, a stop alert says so (once a run).
+	void StoreOptionsAtQuit();
 	// Installs the list type unless it is installed already; with showAlert
 	// the outcome is shown, otherwise nothing is, whatever happened.
 	void RegisterMIMEType(bool showAlert);
@@ -63,6 +72,8 @@ private:
 	void _EncoderQuit(BMessage* message);
 
 	BMessenger fMainWindowMessenger;
+	const SettingsLocation fSettings;
+	std::atomic<bool> fSettingsLossShown;
 };
 
 #endif // VF_APP_H

@@ -415,7 +415,7 @@ MainWindow::_SetProgressButtons(bool enabled)
 bool
 MainWindow::QuitRequested()
 {
-	static_cast<VFApp*>(be_app)->WriteOptions();
+	App()->StoreOptionsAtQuit();
 	be_app->PostMessage(B_QUIT_REQUESTED);
 	return true;
 }

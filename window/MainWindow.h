@@ -38,7 +38,8 @@ public:
 	MainWindow& operator=(const MainWindow&) = delete;
 
 	void MessageReceived(BMessage* message) override;
-	// Stores the settings and asks the application to quit; always agrees.
+	// Stores the settings (a stop alert says so when they cannot be) and
+	// asks the application to quit; always agrees.
 	bool QuitRequested() override;
 
 	// Files handed to the running application: each is added to the list,

@@ -1,8 +1,11 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <thread>
+#include <sys/stat.h>
 #include <sys/xattr.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 #include "tests/support/Command.h"
 #include "tests/support/TempDirectory.h"
@@ -36,6 +39,16 @@ FromHex(const std::string& hex)
 	return bytes;
 }
 
+// The bytes of a file's attribute.
+std::string
+Attribute(const std::string& path, const char* name)
+{
+	char value[4096];
+	ssize_t length =
+	    getxattr(path.c_str(), (std::string("user.") + name).c_str(), value, sizeof(value));
+	return length < 0 ? "<missing>" : std::string(value, length);
+}
+
 // A copy of a program that builds the application object and runs its
 // settings store on its own file, which is then running.
 class VFAppSettingsTest : public testing::Test {
@@ -47,13 +60,32 @@ protected:
 			GTEST_SKIP() << "no directory here keeps user extended attributes";
 		fProgram = fTemp / "Vorlix OggVorbis Frontend";
 		std::filesystem::copy_file(SETTINGS_PROBE_PATH, fProgram);
+		fHome = fTemp / "home";
+	}
+
+	// Runs the program, as the user set by RunAs(), if any.
+	int
+	Run(std::vector<std::string> arguments, std::string* output = nullptr)
+	{
+		arguments.insert(arguments.begin(), fProgram);
+		arguments.insert(arguments.begin(), fUser.begin(), fUser.end());
+		return Command::Run(arguments, output, fEnvironment);
+	}
+
+	// From now on the program runs as nobody, with that settings folder
+	// and a home of nobody's own.
+	void
+	RunAs(const char* configHome)
+	{
+		fUser = {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
+		fEnvironment = {"HOME=" + fHome, std::string("XDG_CONFIG_HOME=") + configHome};
 	}
 
 	Settings
 	Read()
 	{
 		std::string output;
-		EXPECT_EQ(Command::Run({fProgram}, &output), 0);
+		EXPECT_EQ(Run({}, &output), 0);
 		Settings settings = {};
 		size_t first = output.find('\n');
 		if (first == std::string::npos || output.size() < first + 7) {
@@ -67,14 +99,19 @@ protected:
 		return settings;
 	}
 
+	// The probe's exit status: 0 when the settings were stored.
+	int
+	Store(const Settings& settings)
+	{
+		return Run({"write", settings.encoderLocation, settings.dontCloseOnAdd ? "1" : "0",
+		            settings.dontClearOnOpen ? "1" : "0",
+		            settings.selfRegisterMimeType ? "1" : "0"});
+	}
+
 	void
 	Write(const Settings& settings)
 	{
-		ASSERT_EQ(
-		    Command::Run({fProgram, "write", settings.encoderLocation,
-		                  settings.dontCloseOnAdd ? "1" : "0", settings.dontClearOnOpen ? "1" : "0",
-		                  settings.selfRegisterMimeType ? "1" : "0"}),
-		    0);
+		ASSERT_EQ(Store(settings), 0);
 	}
 
 	void
@@ -88,14 +125,14 @@ protected:
 	std::string
 	Raw(const char* name)
 	{
-		char value[4096];
-		ssize_t length =
-		    getxattr(fProgram.c_str(), (std::string("user.") + name).c_str(), value, sizeof(value));
-		return length < 0 ? "<missing>" : std::string(value, length);
+		return Attribute(fProgram, name);
 	}
 
 	TempDirectory fTemp;
 	std::string fProgram;
+	std::string fHome;
+	std::vector<std::string> fUser;
+	std::vector<std::string> fEnvironment;
 };
 
 } // namespace
@@ -213,4 +250,31 @@ TEST_F(VFAppSettingsTest, TwoInstancesStoringAtOnceLeaveWholeValues)
 	    << location.size() << " bytes";
 	for (const char* name : {"dont_close_on_add", "dont_clear_on_open", "self_register_mime_type"})
 		EXPECT_TRUE(Raw(name) == std::string(1, '\0') || Raw(name) == std::string(1, '\1')) << name;
+}
+
+// Another user of an install owned by root keeps the settings in a file of
+// its own, in the folder XDG_CONFIG_HOME names and in the same format; one
+// that cannot be written there is reported, and nothing is stored.
+TEST_F(VFAppSettingsTest, AnotherUserOfARootOwnedInstallKeepsSettingsInAFileOfItsOwn)
+{
+	if (geteuid() != 0)
+		GTEST_SKIP() << "needs root, to start the program as another user";
+	ASSERT_EQ(chmod(fTemp.Path().c_str(), 0755), 0);
+	ASSERT_EQ(mkdir(fHome.c_str(), 0700), 0);
+	ASSERT_EQ(chown(fHome.c_str(), 65534, 65534), 0);
+	const Settings changed = {"/opt/oggenc di nobody", true, false, false};
+
+	RunAs((fHome + "/altrove").c_str());
+	EXPECT_EQ(Read(), kDefaults);
+	Write(changed);
+	EXPECT_EQ(Read(), changed);
+	std::string file = fHome + "/altrove/vorlix-oggvorbis-frontend/settings";
+	EXPECT_EQ(Attribute(file, "encoder_location"), changed.encoderLocation + '\0');
+	EXPECT_EQ(Attribute(file, "dont_close_on_add"), std::string(1, '\1'));
+	EXPECT_EQ(Attribute(file, "self_register_mime_type"), std::string(1, '\0'));
+	EXPECT_EQ(Raw("encoder_location"), "<missing>");
+
+	RunAs(fTemp.Path().c_str());
+	EXPECT_EQ(Store(changed), 1);
+	EXPECT_EQ(Read(), kDefaults);
 }

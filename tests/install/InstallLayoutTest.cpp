@@ -308,6 +308,46 @@ TEST_F(InstallLayout, ProgramStartsFromItsLinkAndStoresItsSettingsOnTheInstalled
 	EXPECT_TRUE(TempDirectory::ReadFile(fTemp / "config/mimeapps.list").empty());
 }
 
+// The install is root's, as a system install is: another user starts it,
+// and the settings live in that user's own settings file, read at the next
+// start from where they were stored.
+TEST_F(InstallLayout, ARootOwnedInstallStartedByAnotherUserKeepsItsSettings)
+{
+	if (geteuid() != 0)
+		GTEST_SKIP() << "needs root, to start the program as another user";
+	if (!fTemp.SupportsAttributes())
+		GTEST_SKIP() << "the temporary folder keeps no extended attributes";
+	XvfbServer screen;
+	ASSERT_FALSE(screen.Name().empty()) << "no Xvfb";
+	ASSERT_EQ(chmod(fTemp.Path().c_str(), 0755), 0);
+	std::string home = fTemp / "home";
+	ASSERT_EQ(mkdir(home.c_str(), 0700), 0);
+	ASSERT_EQ(chown(home.c_str(), 65534, 65534), 0);
+	std::vector<std::string> session = {
+	    "DISPLAY=" + screen.Name(), "HOME=" + home,
+	    "XDG_CONFIG_HOME=", "XDG_DATA_HOME=", "XDG_DATA_DIRS=" + fTemp / "system"};
+	std::string settings = home + "/.config/vorlix-oggvorbis-frontend/settings";
+
+	for (int start = 1; start <= 2; start++) {
+		SCOPED_TRACE(start);
+		ChildProcess program({"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup",
+		                      "--clear-groups", Installed(kProgram)},
+		                     session);
+		ASSERT_TRUE(program.IsRunning());
+		ASSERT_NO_FATAL_FAILURE(CloseMainWindow(session));
+		int status = -1;
+		ASSERT_TRUE(program.WaitForExit(MessageLog::kTimeout, &status)) << program.Output();
+		EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+		EXPECT_EQ(Attribute(settings, "encoder_location"), std::string("/usr/bin/oggenc", 16));
+		// A switch changed since the first start: the second reads it and
+		// stores it again.
+		EXPECT_EQ(Attribute(settings, "dont_close_on_add"),
+		          std::string(1, start == 1 ? '\0' : '\1'));
+		ASSERT_EQ(setxattr(settings.c_str(), "user.dont_close_on_add", "\1", 1, 0), 0);
+	}
+	EXPECT_EQ(Attribute(Installed(kProgram), "encoder_location"), "missing");
+}
+
 TEST_F(InstallLayout, AListOpenedOnTheDesktopStartsTheProgramWithIt)
 {
 	XvfbServer screen;

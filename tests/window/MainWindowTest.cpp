@@ -7,6 +7,7 @@
 
 #include <Version.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
@@ -269,4 +270,22 @@ TEST(MainWindowQuit, StoresTheSettingsAndQuitsTheApplication)
 	EXPECT_EQ(attribute("user.dont_close_on_add"), std::string(1, '\1'));
 	EXPECT_EQ(attribute("user.dont_clear_on_open"), std::string(1, '\1'));
 	EXPECT_EQ(attribute("user.self_register_mime_type"), std::string(1, '\0'));
+
+	// Started by a user who may change neither the executable nor the
+	// settings folder: the settings are lost, and a stop alert says so.
+	if (geteuid() != 0)
+		return;
+	ASSERT_EQ(chmod(temp.Path().c_str(), 0755), 0);
+	output.clear();
+	ASSERT_EQ(Command::Run({"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", probe,
+	                        "/opt/altro", "0", "0", "1"},
+	                       &output, {"XDG_CONFIG_HOME=" + temp.Path()}, 30),
+	          0);
+	EXPECT_EQ(output, "agreed\nunexpected alert SettingsNotStored: Impossibile salvare le "
+	                  "impostazioni in \"" +
+	                      temp.Path() +
+	                      "/vorlix-oggvorbis-frontend/settings\": le modifiche fatte in questa "
+	                      "sessione andranno perse. Assicuratevi di poter scrivere nella cartella "
+	                      "delle impostazioni su un disco che accetti gli attributi estesi.\n");
+	EXPECT_EQ(attribute("user.encoder_location"), std::string("/opt/oggenc nuovo", 18));
 }

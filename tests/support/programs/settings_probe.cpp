@@ -2,7 +2,8 @@
 // store on its own executable file:
 //   settings_probe                 ReadOptions, then print the settings
 //   settings_probe write L A B C   set the encoder location L and the
-//                                  switches A B C (0 or 1), WriteOptions
+//                                  switches A B C (0 or 1), WriteOptions;
+//                                  exits with 1 when they were not stored
 //   settings_probe orphan          remove its own file, then ReadOptions,
 //                                  print, and WriteOptions
 // Each setting is printed on a line of its own: the encoder location in
@@ -33,8 +34,7 @@ main(int argc, char** argv)
 		app.dontCloseOnAdd = strcmp(argv[3], "1") == 0;
 		app.dontClearOnOpen = strcmp(argv[4], "1") == 0;
 		app.selfRegisterMimeType = strcmp(argv[5], "1") == 0;
-		app.WriteOptions();
-		return 0;
+		return app.WriteOptions() == B_OK ? 0 : 1;
 	}
 	bool orphan = argc == 2 && strcmp(argv[1], "orphan") == 0;
 	if (argc != 1 && !orphan)

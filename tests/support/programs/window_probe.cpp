@@ -4,9 +4,12 @@
 //   window_probe LOCATION A B C     (the switches A B C are 0 or 1)
 // Prints "agreed" when the window agreed, then runs the application, which
 // the quit request the window posted must end. The settings are then on
-// the probe's own file.
+// the probe's own file (or the user's settings file, see VFApp). Last it
+// prints every alert that was shown, one a line, as the display's
+// problems: nothing expects an alert here.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "HeadlessDisplay.h"
 #include "app/VFApp.h"
@@ -39,6 +42,8 @@ main(int argc, char** argv)
 		window->Quit();
 		app.Run();
 	}
+	for (const std::string& problem : display.TakeProblems())
+		printf("%s\n", problem.c_str());
 	Display::SetCurrent(nullptr);
 	return 0;
 }
