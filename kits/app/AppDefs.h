@@ -19,6 +19,9 @@ enum {
 	B_CONTROL_MODIFIED = 'CMOD',
 	B_SOME_APP_LAUNCHED = 'BRAS',
 	B_SOME_APP_QUIT = 'BRAQ',
+	// Not BeOS's: what a program started by file wrote on its standard
+	// error (see Roster.h).
+	B_SOME_APP_OUTPUT = 'BRAO',
 };
 
 #endif // _APP_DEFS_H

@@ -97,6 +97,20 @@ BMessage::AddPointer(const char* name, const void* pointer)
 }
 
 status_t
+BMessage::AddData(const char* name, type_code type, const void* data, ssize_t numBytes)
+{
+	if (data == nullptr || numBytes < 0)
+		return B_BAD_VALUE;
+	// Those types keep their values in a form of their own.
+	for (type_code own : {B_STRING_TYPE, B_BOOL_TYPE, B_INT32_TYPE, B_INT64_TYPE, B_REF_TYPE,
+	                      B_POINTER_TYPE}) {
+		if (type == own)
+			return B_BAD_TYPE;
+	}
+	return _Add(name, type, std::string(static_cast<const char*>(data), (size_t)numBytes));
+}
+
+status_t
 BMessage::FindString(const char* name, const char** string) const
 {
 	return FindString(name, 0, string);
@@ -261,5 +275,25 @@ status_t
 BMessage::MakeEmpty()
 {
 	fFields.clear();
+	return B_OK;
+}
+
+status_t
+BMessage::FindData(const char* name, type_code type, const void** data, ssize_t* numBytes) const
+{
+	return FindData(name, type, 0, data, numBytes);
+}
+
+status_t
+BMessage::FindData(const char* name, type_code type, int32 index, const void** data,
+                   ssize_t* numBytes) const
+{
+	const Value* found;
+	status_t status = _Find(name, type, index, &found);
+	if (status != B_OK)
+		return status;
+	const std::string& bytes = std::get<std::string>(*found);
+	*data = bytes.data();
+	*numBytes = (ssize_t)bytes.size();
 	return B_OK;
 }

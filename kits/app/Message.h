@@ -35,6 +35,9 @@ public:
 	status_t AddInt64(const char* name, int64 value);
 	status_t AddRef(const char* name, const entry_ref* ref);
 	status_t AddPointer(const char* name, const void* pointer);
+	// Bytes of any type but the ones above (B_RAW_TYPE for plain bytes),
+	// copied; B_BAD_VALUE without data.
+	status_t AddData(const char* name, type_code type, const void* data, ssize_t numBytes);
 
 	// Find*: B_OK; B_NAME_NOT_FOUND when no field has the name; B_BAD_TYPE
 	// when it holds another type; B_BAD_INDEX past its last value. The
@@ -53,6 +56,11 @@ public:
 	status_t FindRef(const char* name, int32 index, entry_ref* ref) const;
 	status_t FindPointer(const char* name, void** pointer) const;
 	status_t FindPointer(const char* name, int32 index, void** pointer) const;
+	// The bytes stay the message's: valid while it lives unchanged.
+	status_t FindData(const char* name, type_code type, const void** data,
+	                  ssize_t* numBytes) const;
+	status_t FindData(const char* name, type_code type, int32 index, const void** data,
+	                  ssize_t* numBytes) const;
 
 	// The type and number of values of a field; B_NAME_NOT_FOUND without it.
 	status_t GetInfo(const char* name, type_code* type, int32* count = nullptr) const;

@@ -4,10 +4,12 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <spawn.h>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <AppDefs.h>
 #include <Entry.h>
@@ -28,19 +30,25 @@ app_info::app_info() : thread(-1), team(-1), port(-1), flags(B_MULTIPLE_LAUNCH),
 // Starts path with argv (ended by a null entry) as a child with only the
 // standard descriptors, an empty signal mask, default handling of the
 // signals a parent commonly catches or ignores, and a process group of its
-// own. glibc reports a failed exec as posix_spawn's result.
+// own. With an error pipe (its write end), that is the child's standard
+// error, and SIGPIPE stays blocked in it. glibc reports a failed exec as
+// posix_spawn's result.
 static int
-Spawn(const char* path, bool searchPath, char* const* argv, pid_t* child)
+Spawn(const char* path, bool searchPath, char* const* argv, int errorPipe, pid_t* child)
 {
 	posix_spawn_file_actions_t actions;
 	posix_spawnattr_t attributes;
 	posix_spawn_file_actions_init(&actions);
 	posix_spawnattr_init(&attributes);
+	if (errorPipe >= 0)
+		posix_spawn_file_actions_adddup2(&actions, errorPipe, STDERR_FILENO);
 	posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
 
-	sigset_t none;
-	sigemptyset(&none);
-	posix_spawnattr_setsigmask(&attributes, &none);
+	sigset_t mask;
+	sigemptyset(&mask);
+	if (errorPipe >= 0)
+		sigaddset(&mask, SIGPIPE);
+	posix_spawnattr_setsigmask(&attributes, &mask);
 	sigset_t defaults;
 	sigemptyset(&defaults);
 	for (int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGPIPE, SIGCHLD})
@@ -55,6 +63,22 @@ Spawn(const char* path, bool searchPath, char* const* argv, pid_t* child)
 	posix_spawnattr_destroy(&attributes);
 	posix_spawn_file_actions_destroy(&actions);
 	return error;
+}
+
+// A pipe for a child's standard error: the read end, which this program
+// polls, does not block; the write end, the child's, does.
+static status_t
+MakeErrorPipe(int ends[2])
+{
+	if (pipe2(ends, O_CLOEXEC) != 0)
+		return status_from_errno(errno);
+	if (fcntl(ends[0], F_SETFL, O_NONBLOCK) != 0) {
+		status_t status = status_from_errno(errno);
+		close(ends[0]);
+		close(ends[1]);
+		return status;
+	}
+	return B_OK;
 }
 
 BRoster::BRoster() {}
@@ -122,30 +146,36 @@ BRoster::_Start(const char* path, bool searchPath, int argc, const char* const* 
 
 	if (team != nullptr)
 		*team = -1;
+	int errorPipe[2] = {-1, -1};
+	if (announce && _WantsOutput()) {
+		status_t status = MakeErrorPipe(errorPipe);
+		if (status != B_OK)
+			return status;
+	}
 	pid_t child;
-	int error = Spawn(path, searchPath, vector.data(), &child);
-	if (error != 0)
+	int error = Spawn(path, searchPath, vector.data(), errorPipe[1], &child);
+	if (errorPipe[1] >= 0)
+		close(errorPipe[1]);
+	if (error != 0) {
+		if (errorPipe[0] >= 0)
+			close(errorPipe[0]);
 		return status_from_errno(error);
+	}
 
-	// Known before the watcher can see the child end. The watcher's thread
-	// starts with the first child.
-	ChildWatcher* watcher;
+	// Known before the watcher can see the child end.
 	{
 		std::scoped_lock lock(fLock);
 		fChildren[child] = Child{ref != nullptr ? *ref : entry_ref(), announce};
-		if (fChildWatcher == nullptr) {
-			fChildWatcher =
-			    std::make_unique<ChildWatcher>([this](team_id ended) { _ChildEnded(ended); });
-		}
-		watcher = fChildWatcher.get();
 	}
-	status_t status = watcher->Watch(child);
+	status_t status = _Watcher()->Watch(child, errorPipe[0]);
 	if (status != B_OK) {
 		// Unwatched, it could be neither announced nor reaped: undo it.
 		{
 			std::scoped_lock lock(fLock);
 			fChildren.erase(child);
 		}
+		if (errorPipe[0] >= 0)
+			close(errorPipe[0]);
 		kill(child, SIGKILL);
 		while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
 		}
@@ -156,8 +186,32 @@ BRoster::_Start(const char* path, bool searchPath, int argc, const char* const* 
 	return B_OK;
 }
 
+bool
+BRoster::_WantsOutput() const
+{
+	std::scoped_lock lock(fLock);
+	return std::any_of(fWatchers.begin(), fWatchers.end(), [](const Watcher& watcher) {
+		return (watcher.events & B_REQUEST_OUTPUT) != 0;
+	});
+}
+
+// The watcher's thread starts with the first child.
+ChildWatcher*
+BRoster::_Watcher() const
+{
+	std::scoped_lock lock(fLock);
+	if (fChildWatcher == nullptr) {
+		fChildWatcher = std::make_unique<ChildWatcher>(
+		    [this](team_id ended, int32 how) { _ChildEnded(ended, how); },
+		    [this](team_id child, const char* data, size_t size) {
+			    _ChildOutput(child, data, size);
+		    });
+	}
+	return fChildWatcher.get();
+}
+
 void
-BRoster::_ChildEnded(team_id child) const
+BRoster::_ChildEnded(team_id child, int32 how) const
 {
 	std::scoped_lock lock(fLock);
 	auto found = fChildren.find(child);
@@ -170,9 +224,27 @@ BRoster::_ChildEnded(team_id child) const
 	BMessage notice(B_SOME_APP_QUIT);
 	notice.AddRef("be:ref", &ended.ref);
 	notice.AddInt32("be:team", child);
+	notice.AddInt32("be:exit", how);
+	_Send(&notice, B_REQUEST_QUIT);
+}
+
+void
+BRoster::_ChildOutput(team_id child, const char* data, size_t size) const
+{
+	std::scoped_lock lock(fLock);
+	BMessage output(B_SOME_APP_OUTPUT);
+	output.AddInt32("be:team", child);
+	output.AddData("be:data", B_RAW_TYPE, data, (ssize_t)size);
+	_Send(&output, B_REQUEST_OUTPUT);
+}
+
+// Called with the watchers' lock held.
+void
+BRoster::_Send(BMessage* notice, uint32 event) const
+{
 	for (const Watcher& watcher : fWatchers) {
-		if ((watcher.events & B_REQUEST_QUIT) != 0)
-			watcher.target.SendMessage(&notice);
+		if ((watcher.events & event) != 0)
+			watcher.target.SendMessage(notice);
 	}
 }
 

@@ -12,11 +12,24 @@
 // those. When a program started by Launch(ref, argc, argv) ends, for any
 // reason, every messenger watching with B_REQUEST_QUIT gets a
 // B_SOME_APP_QUIT message with "be:ref" (the program file's entry_ref,
-// links followed) and "be:team" (int32). The xdg-open helpers that the
-// document and MIME type forms start are reaped too, but announce nothing:
-// their end says nothing about the application they handed the file to.
-// Only quit notices are sent; B_REQUEST_LAUNCHED is accepted and ignored.
-// A notice is sent with the watchers' lock held, so none arrives for a
+// links followed), "be:team" (int32) and, not BeOS's, "be:exit" (int32):
+// how the process ended, its exit status (0 to 255) when it exited, minus
+// the number of the signal that ended it otherwise (-9 for SIGKILL). The
+// xdg-open helpers that the document and MIME type forms start are reaped
+// too, but announce nothing: their end says nothing about the application
+// they handed the file to. B_REQUEST_LAUNCHED is accepted and ignored.
+//
+// Standard error, not BeOS's: a program started by file while some
+// messenger watches with B_REQUEST_OUTPUT writes its standard error into a
+// pipe that the roster's thread reads; every read goes to each messenger
+// then watching with B_REQUEST_OUTPUT as a B_SOME_APP_OUTPUT message with
+// "be:team" (int32) and "be:data" (B_RAW_TYPE, the bytes as written, cut
+// anywhere). All of a program's output is sent before its quit notice. Such
+// a child starts with SIGPIPE blocked, so that once this program has gone a
+// write to the pipe fails instead of ending it. Other children share this
+// program's standard error.
+//
+// Notices are sent with the watchers' lock held, so none arrives for a
 // messenger after StopWatching() has returned.
 //
 // Thread safety: every member may be called from any thread.
@@ -42,6 +55,8 @@ enum {
 	B_REQUEST_LAUNCHED = 0x1,
 	B_REQUEST_QUIT = 0x2,
 	B_REQUEST_ACTIVATED = 0x4,
+	// Not BeOS's: the standard error of programs started by file.
+	B_REQUEST_OUTPUT = 0x100,
 };
 
 enum {
@@ -110,7 +125,11 @@ private:
 
 	status_t _Start(const char* path, bool searchPath, int argc, const char* const* argv,
 	                const entry_ref* ref, bool announce, team_id* team) const;
-	void _ChildEnded(team_id child) const;
+	bool _WantsOutput() const;
+	BPrivate::ChildWatcher* _Watcher() const;
+	void _ChildEnded(team_id child, int32 how) const;
+	void _ChildOutput(team_id child, const char* data, size_t size) const;
+	void _Send(BMessage* notice, uint32 event) const;
 
 	mutable std::mutex fLock;
 	mutable std::map<team_id, Child> fChildren;

@@ -16,12 +16,22 @@ FakeEncoderLog::~FakeEncoderLog()
 {
 	unsetenv("FAKE_ENCODER_LOG");
 	unsetenv("FAKE_ENCODER_MODE");
+	unsetenv("FAKE_ENCODER_STDERR");
 }
 
 void
 FakeEncoderLog::SetMode(const char* mode)
 {
 	setenv("FAKE_ENCODER_MODE", mode, 1);
+}
+
+void
+FakeEncoderLog::SetStandardError(const std::string& text)
+{
+	if (text.empty())
+		unsetenv("FAKE_ENCODER_STDERR");
+	else
+		setenv("FAKE_ENCODER_STDERR", text.c_str(), 1);
 }
 
 entry_ref

@@ -1,6 +1,7 @@
 // FakeEncoderLog: while it lives, points the stand-in encoder (see
 // fake_encoder.cpp) at a log file and tells it how to behave, through the
-// environment that children inherit; reads back what it recorded, one
+// environment that children inherit (what to do, what to write on the
+// standard error); reads back what it recorded, one
 // record per start: its process id and arguments.
 #ifndef FAKE_ENCODER_LOG_H
 #define FAKE_ENCODER_LOG_H
@@ -27,6 +28,9 @@ public:
 	// "exit", "fail", "crash", "hang" or "output", for encoders started
 	// from now on.
 	void SetMode(const char* mode);
+	// What encoders started from now on write to their standard error
+	// first; none when empty.
+	void SetStandardError(const std::string& text);
 	// The stand-in's program file, links followed.
 	static entry_ref Ref();
 

@@ -1,10 +1,13 @@
 // A stand-in for the encoder. It appends one record of its arguments to the
-// file named by FAKE_ENCODER_LOG, then does what FAKE_ENCODER_MODE says:
+// file named by FAKE_ENCODER_LOG, writes FAKE_ENCODER_STDERR (if set) to its
+// standard error, as the real encoder writes its progress and its errors,
+// then does what FAKE_ENCODER_MODE says:
 //   exit (or unset)  end at once with status 0
 //   fail             end at once with status 1
 //   crash            end by SIGSEGV
 //   hang             wait until killed
-//   output           write 8 MiB to standard output, then end
+//   output           write 8 MiB to standard output and 8 MiB to standard
+//                    error, then end
 // A record is one line: the process id, then for every argument a tab and
 // the argument's bytes in hexadecimal, so any byte survives.
 #include <csignal>
@@ -42,10 +45,25 @@ Record(int argc, char** argv)
 		exit(3);
 }
 
+static bool
+WriteAll(int fd, const char* data, size_t size)
+{
+	while (size > 0) {
+		ssize_t written = write(fd, data, size);
+		if (written < 0)
+			return false;
+		data += written;
+		size -= (size_t)written;
+	}
+	return true;
+}
+
 int
 main(int argc, char** argv)
 {
 	Record(argc, argv);
+	if (const char* text = getenv("FAKE_ENCODER_STDERR"))
+		WriteAll(STDERR_FILENO, text, strlen(text));
 	const char* mode = getenv("FAKE_ENCODER_MODE");
 	if (mode == nullptr || strcmp(mode, "exit") == 0)
 		return 0;
@@ -64,7 +82,8 @@ main(int argc, char** argv)
 		static char block[65536];
 		memset(block, 'x', sizeof(block));
 		for (int i = 0; i < 128; i++) {
-			if (write(STDOUT_FILENO, block, sizeof(block)) < 0)
+			if (!WriteAll(STDOUT_FILENO, block, sizeof(block)) ||
+			    !WriteAll(STDERR_FILENO, block, sizeof(block)))
 				return 1;
 		}
 		return 0;

@@ -1,13 +1,16 @@
 // ChildWatcher: one thread that waits for the child processes it is given
 // and reaps exactly those (never waitpid(-1), so other children of the
 // process are left to whoever started them). Each child is watched through
-// a pidfd; an eventfd wakes the thread for a new child or to stop.
+// a pidfd; an eventfd wakes the thread for a new child or to stop. A child
+// may come with a pipe on its output, which the thread reads as it fills
+// and once more when the child has ended, so that everything the child
+// wrote is handed over before its end is.
 //
-// Thread safety: Watch() may be called from any thread. The hook runs in
-// the watcher's thread, with no lock of the watcher held, once the child
-// has ended and just before it is reaped. Deleting the
-// watcher stops its thread; children still running keep running and are
-// no longer reaped by it.
+// Thread safety: Watch() may be called from any thread. The hooks run in
+// the watcher's thread, with no lock of the watcher held: the output hook
+// for every read, the exit hook once the child has ended and just before
+// it is reaped. Deleting the watcher stops its thread; children still
+// running keep running and are no longer reaped by it.
 #ifndef _CHILD_WATCHER_H
 #define _CHILD_WATCHER_H
 
@@ -22,25 +25,43 @@ namespace BPrivate {
 
 class ChildWatcher {
 public:
-	using ExitHook = std::function<void(team_id child)>;
+	// how: the exit status (0 to 255) when the child exited, minus the
+	// number of the signal that ended it otherwise.
+	using ExitHook = std::function<void(team_id child, int32 how)>;
+	using OutputHook = std::function<void(team_id child, const char* data, size_t size)>;
 
-	explicit ChildWatcher(ExitHook hook);
+	ChildWatcher(ExitHook exitHook, OutputHook outputHook);
 	~ChildWatcher();
 	ChildWatcher(const ChildWatcher&) = delete;
 	ChildWatcher& operator=(const ChildWatcher&) = delete;
 
-	// B_OK, or the translated errno when the child cannot be watched.
-	status_t Watch(team_id child);
+	// output: the non-blocking read end of a pipe on the child's output,
+	// which the watcher takes and closes, or -1. B_OK, or the translated
+	// errno when the child cannot be watched (the pipe is left to the
+	// caller then).
+	status_t Watch(team_id child, int output = -1);
 
 private:
+	struct Child {
+		int pidfd;
+		int output;
+	};
+
 	void _Run();
 	void _Wake();
+	// Reads what the pipe holds now; false once it is at its end.
+	bool _Read(team_id child, int output);
+	void _Ended(team_id child, Child* watched);
 
-	ExitHook fHook;
+	ExitHook fExitHook;
+	OutputHook fOutputHook;
 	std::mutex fLock;
-	std::map<team_id, int> fChildren; // child -> its pidfd
-	int fWakeFd;
+	// Given by Watch(), not yet taken by the thread.
+	std::map<team_id, Child> fNew;
 	bool fStopping;
+	int fWakeFd;
+	// The thread's own.
+	std::map<team_id, Child> fChildren;
 	std::thread fThread;
 };
 

@@ -17,6 +17,8 @@ TEST(Message, FieldsKeepTheirValuesByNameAndIndex)
 	ASSERT_EQ(message.AddInt64("big", 1LL << 40), B_OK);
 	ASSERT_EQ(message.AddRef("refs", &ref), B_OK);
 	ASSERT_EQ(message.AddPointer("source", &marker), B_OK);
+	// Bytes keep their zeros.
+	ASSERT_EQ(message.AddData("bytes", B_RAW_TYPE, "a\0b", 3), B_OK);
 
 	const char* text = nullptr;
 	EXPECT_EQ(message.FindString("text", &text), B_OK);
@@ -40,13 +42,18 @@ TEST(Message, FieldsKeepTheirValuesByNameAndIndex)
 	void* pointer = nullptr;
 	EXPECT_EQ(message.FindPointer("source", &pointer), B_OK);
 	EXPECT_EQ(pointer, &marker);
+	const void* data = nullptr;
+	ssize_t size = 0;
+	EXPECT_EQ(message.FindData("bytes", B_RAW_TYPE, &data, &size), B_OK);
+	EXPECT_EQ(std::string(static_cast<const char*>(data), size), std::string("a\0b", 3));
+	EXPECT_EQ(message.FindData("bytes", 'OTHR', &data, &size), B_BAD_TYPE);
 
 	type_code type = 0;
 	int32 count = 0;
 	EXPECT_EQ(message.GetInfo("text", &type, &count), B_OK);
 	EXPECT_EQ(type, (type_code)B_STRING_TYPE);
 	EXPECT_EQ(count, 2);
-	EXPECT_EQ(message.CountNames(), 6);
+	EXPECT_EQ(message.CountNames(), 7);
 	EXPECT_EQ(message.CountNames(B_STRING_TYPE), 1);
 	EXPECT_TRUE(message.HasString("text", 1));
 	EXPECT_FALSE(message.HasString("text", 2));
@@ -89,6 +96,9 @@ TEST(Message, AddRefusesAnotherTypeAndBadNames)
 	EXPECT_EQ(message.AddInt32(nullptr, 1), B_BAD_VALUE);
 	EXPECT_EQ(message.AddString("text", (const char*)nullptr), B_BAD_VALUE);
 	EXPECT_EQ(message.AddRef("refs", nullptr), B_BAD_VALUE);
+	EXPECT_EQ(message.AddData("bytes", B_RAW_TYPE, nullptr, 1), B_BAD_VALUE);
+	// Typed values cannot come in as bytes, which their finds could not read.
+	EXPECT_EQ(message.AddData("text", B_STRING_TYPE, "a", 2), B_BAD_TYPE);
 	EXPECT_EQ(message.AddInt32(std::string(255, 'n').c_str(), 1), B_OK);
 	EXPECT_EQ(message.AddInt32(std::string(256, 'n').c_str(), 1), B_BAD_VALUE);
 }

@@ -68,9 +68,11 @@ protected:
 		return team;
 	}
 
-	// The notice at index, checked to name the encoder and the team.
+	// The notice at index, checked to name the encoder and the team (and
+	// how it ended, unless that is kAnyEnd).
+	static constexpr int32 kAnyEnd = 1000;
 	void
-	ExpectNotice(const MessageLog& log, size_t index, team_id team)
+	ExpectNotice(const MessageLog& log, size_t index, team_id team, int32 how = kAnyEnd)
 	{
 		ASSERT_TRUE(log.WaitForCount(index + 1)) << log.Codes();
 		BMessage notice = log.Messages()[index];
@@ -81,6 +83,11 @@ protected:
 		int32 noticeTeam = -1;
 		EXPECT_EQ(notice.FindInt32("be:team", &noticeTeam), B_OK);
 		EXPECT_EQ(noticeTeam, team);
+		int32 noticeHow = -1000;
+		EXPECT_EQ(notice.FindInt32("be:exit", &noticeHow), B_OK);
+		if (how != kAnyEnd) {
+			EXPECT_EQ(noticeHow, how);
+		}
 	}
 
 	TempDirectory fDirectory;
@@ -94,17 +101,22 @@ protected:
 
 } // namespace
 
-TEST_F(Roster, AnnouncesEveryEndOfAChildWithItsFileAndTeam)
+TEST_F(Roster, AnnouncesEveryEndOfAChildWithItsFileTeamAndHowItEnded)
 {
 	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
 	size_t index = 0;
-	for (const char* mode : {"exit", "fail", "crash", "hang"}) {
-		SCOPED_TRACE(mode);
-		team_id team = LaunchEncoder(mode);
-		if (std::string(mode) == "hang") {
+	struct Case {
+		const char* mode;
+		int32 how;
+	};
+	for (const Case& test :
+	     {Case{"exit", 0}, Case{"fail", 1}, Case{"crash", -SIGSEGV}, Case{"hang", -SIGKILL}}) {
+		SCOPED_TRACE(test.mode);
+		team_id team = LaunchEncoder(test.mode);
+		if (std::string(test.mode) == "hang") {
 			EXPECT_EQ(kill_team(team), B_OK);
 		}
-		ExpectNotice(*fNotices, index++, team);
+		ExpectNotice(*fNotices, index++, team, test.how);
 	}
 	ASSERT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
 	EXPECT_EQ(fNotices->Count(), index) << fNotices->Codes();
@@ -237,6 +249,74 @@ TEST_F(Roster, WatchingAgainReplacesTheEvents)
 	EXPECT_EQ(fNotices->Count(), 1u) << "watching twice is not announcing twice";
 	EXPECT_EQ(launchOnly->Count(), 0u) << launchOnly->Codes();
 	EXPECT_EQ(fRoster.StartWatching(BMessenger(), B_REQUEST_QUIT), B_BAD_VALUE);
+}
+
+// The standard error of children started while someone watches it: every
+// byte, before the end, also when a child floods it; SIGPIPE is blocked in
+// such a child only, so that it outlives this program's end of the pipe.
+TEST_F(Roster, HandsOverStandardErrorBeforeTheEnd)
+{
+	std::shared_ptr<MessageLog> quitOnly;
+	BMessenger quitWatcher = StartLooper(quitOnly);
+	ASSERT_EQ(fRoster.StartWatching(quitWatcher, B_REQUEST_QUIT), B_OK);
+	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT | B_REQUEST_OUTPUT), B_OK);
+	struct Case {
+		const char* mode;
+		std::string text;
+		size_t bytes;
+	};
+	std::string text = "\t[ 47.0%] [ 0m03s remaining] |\rERROR: nessun file\n";
+	for (const Case& test : {Case{"fail", text, text.size()}, Case{"output", "", 8u << 20}}) {
+		SCOPED_TRACE(test.mode);
+		size_t first = fNotices->Count();
+		fEncoderLog->SetStandardError(test.text);
+		team_id team = LaunchEncoder(test.mode);
+		ASSERT_TRUE(Polling::WaitUntil(
+		    [&] {
+			    std::vector<BMessage> messages = fNotices->Messages();
+			    return messages.size() > first && messages.back().what == B_SOME_APP_QUIT;
+		    },
+		    MessageLog::kTimeout));
+		std::vector<BMessage> messages = fNotices->Messages();
+		std::string received;
+		for (size_t i = first; i + 1 < messages.size(); i++) {
+			ASSERT_EQ(messages[i].what, (uint32)B_SOME_APP_OUTPUT) << i;
+			int32 from = -1;
+			const void* data = nullptr;
+			ssize_t size = 0;
+			EXPECT_EQ(messages[i].FindInt32("be:team", &from), B_OK);
+			EXPECT_EQ(from, team);
+			ASSERT_EQ(messages[i].FindData("be:data", B_RAW_TYPE, &data, &size), B_OK);
+			received.append(static_cast<const char*>(data), size);
+		}
+		EXPECT_EQ(received.size(), test.bytes);
+		if (!test.text.empty()) {
+			EXPECT_EQ(received, test.text);
+		}
+		ExpectNotice(*fNotices, messages.size() - 1, team, test.mode == std::string("fail") ? 1 : 0);
+	}
+	fEncoderLog->SetStandardError("");
+	ASSERT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
+	for (const BMessage& message : quitOnly->Messages())
+		EXPECT_EQ(message.what, (uint32)B_SOME_APP_QUIT) << "output only to who asked for it";
+
+	auto blocksSigpipe = [](team_id team) {
+		std::ifstream status("/proc/" + std::to_string(team) + "/status");
+		std::string line;
+		while (std::getline(status, line)) {
+			if (line.rfind("SigBlk:", 0) == 0)
+				return (std::stoull(line.substr(7), nullptr, 16) & (1ull << (SIGPIPE - 1))) != 0;
+		}
+		return false;
+	};
+	team_id captured = LaunchEncoder("hang");
+	EXPECT_TRUE(blocksSigpipe(captured));
+	EXPECT_EQ(kill_team(captured), B_OK);
+	ASSERT_EQ(fRoster.StopWatching(fWatcher), B_OK);
+	team_id plain = LaunchEncoder("hang");
+	EXPECT_FALSE(blocksSigpipe(plain));
+	EXPECT_EQ(kill_team(plain), B_OK);
+	EXPECT_TRUE(WaitForProcessEnd(plain));
 }
 
 TEST_F(Roster, ChildrenOutliveTheRoster)
