@@ -10,6 +10,7 @@
 #include "FltkListView.h"
 #include "FltkMenuBar.h"
 #include "FltkMenuField.h"
+#include "FltkStatusBar.h"
 #include "FltkStringView.h"
 #include "FltkTabView.h"
 #include "FltkTextControl.h"
@@ -58,6 +59,8 @@ FltkWidget::Make(const ViewState& state)
 			return std::make_unique<FltkTabView>(state.token);
 		case ViewKind::ListView:
 			return std::make_unique<FltkListView>(state.token);
+		case ViewKind::StatusBar:
+			return std::make_unique<FltkStatusBar>(state.token);
 		case ViewKind::View:
 		case ViewKind::ScrollView:
 			break;

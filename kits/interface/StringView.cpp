@@ -18,7 +18,11 @@ BStringView::~BStringView() = default;
 void
 BStringView::SetText(const char* text)
 {
-	fText = text != nullptr ? text : "";
+	const char* wanted = text != nullptr ? text : "";
+	// The same text again shows nothing new.
+	if (fText == wanted)
+		return;
+	fText = wanted;
 	Invalidate();
 }
 

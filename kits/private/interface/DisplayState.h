@@ -30,6 +30,7 @@ enum class ViewKind {
 	TabView,
 	ListView,
 	ScrollView,
+	StatusBar,
 };
 
 // One item of a menu; a separator has no label, a submenu has items.
@@ -58,7 +59,8 @@ struct ViewState {
 	// Tokens of the children, in order.
 	std::vector<int32> children;
 
-	// Controls: buttons, check boxes, text controls, menu fields.
+	// Controls: buttons, check boxes, text controls, menu fields; the
+	// label of a status bar too.
 	std::string label;
 	int32 value = 0;
 	bool enabled = true;
@@ -66,7 +68,7 @@ struct ViewState {
 	// own coordinates.
 	float divider = 0;
 
-	// Text views and string views.
+	// Text views and string views; the text of a status bar too.
 	std::string text;
 	int32 maxBytes = 0;
 
@@ -87,6 +89,15 @@ struct ViewState {
 	std::vector<BRect> tabFrames;
 	std::vector<int32> tabPages;
 	int32 selectedTab = -1;
+
+	// Status bars: label and text at the left, trailingText and
+	// trailingLabel at the right, above a bar barHeight high, filled to
+	// barValue of barMax.
+	std::string trailingLabel;
+	std::string trailingText;
+	float barValue = 0;
+	float barMax = 100;
+	float barHeight = 0;
 
 	// Scroll views.
 	bool horizontalBar = false;
