@@ -3,9 +3,17 @@
 #include <Button.h>
 #include <CheckBox.h>
 #include <FilePanel.h>
+#include <Menu.h>
+#include <MenuField.h>
+#include <MenuItem.h>
 #include <TextControl.h>
 #include <TextView.h>
 #include <Window.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <thread>
 
 #include "VFApp.h"
 #include "window/Commands.h"
@@ -69,6 +77,8 @@ OptionsView::OptionsView(BRect frame) : BView(frame, "Opzioni del programma", B_
 	           "Cancella tipo MIME ora", UMTN);
 
 	VFApp* app = static_cast<VFApp*>(be_app);
+	parallelEncodersField =
+	    _AddEncodersField(registerButton->Frame().bottom + 5, app->parallelEncoders);
 	encoderLocationControl->SetText(app->encoderLocation);
 	dontCloseOnAddBox->SetValue(ControlValue(app->dontCloseOnAdd));
 	dontClearOnOpenBox->SetValue(ControlValue(app->dontClearOnOpen));
@@ -99,4 +109,31 @@ OptionsView::_AddButton(BPoint leftTop, const char* name, const char* label, uin
 	button->ResizeToPreferred();
 	AddChild(button);
 	return button;
+}
+
+// One item per count, from 1 to the number of cores, or to the setting
+// when that is more (a setting stored on a larger machine).
+BMenuField*
+OptionsView::_AddEncodersField(float top, int32 marked)
+{
+	int32 cores = (int32)std::max(std::thread::hardware_concurrency(), 1u);
+	int32 counts = std::max(std::min(cores, VFApp::kMaxParallelEncoders), marked);
+	BMenu* menu = new BMenu("Codifiche", B_ITEMS_IN_COLUMN);
+	for (int32 count = 1; count <= counts; count++) {
+		BMessage* message = new BMessage(PENC);
+		message->AddInt32("count", count);
+		BMenuItem* item = new BMenuItem(std::to_string(count).c_str(), message);
+		item->SetMarked(count == marked);
+		menu->AddItem(item);
+	}
+	menu->SetRadioMode(true);
+	menu->SetLabelFromMarked(true);
+
+	BMenuField* field =
+	    new BMenuField(BRect(0, top, Bounds().right, top + 20), "ParallelEncoders",
+	                   "Codifiche contemporanee:", menu, B_FOLLOW_LEFT | B_FOLLOW_TOP, kControlFlags);
+	field->SetDivider(std::ceil(StringWidth("Codifiche contemporanee:")) + 8);
+	field->ResizeToPreferred();
+	AddChild(field);
+	return field;
 }

@@ -37,6 +37,17 @@ SettingsAttributes::ReadSwitch(const BNode& node, const char* name, bool fallbac
 		*value = byte != 0;
 }
 
+void
+SettingsAttributes::ReadNumber(const BNode& node, const char* name, int32 fallback, int32* value)
+{
+	int32 number = 0;
+	ssize_t result = node.ReadAttr(name, B_INT32_TYPE, 0, &number, sizeof(number));
+	if (SelectsDefault(result))
+		*value = fallback;
+	else if (result == (ssize_t)sizeof(number))
+		*value = number;
+}
+
 status_t
 SettingsAttributes::WriteText(BNode& node, const char* name, const char* text, size_t size)
 {
@@ -50,5 +61,12 @@ SettingsAttributes::WriteSwitch(BNode& node, const char* name, bool value)
 {
 	uint8 byte = value ? 1 : 0;
 	ssize_t result = node.WriteAttr(name, B_BOOL_TYPE, 0, &byte, 1);
+	return result < 0 ? (status_t)result : B_OK;
+}
+
+status_t
+SettingsAttributes::WriteNumber(BNode& node, const char* name, int32 value)
+{
+	ssize_t result = node.WriteAttr(name, B_INT32_TYPE, 0, &value, sizeof(value));
 	return result < 0 ? (status_t)result : B_OK;
 }

@@ -9,6 +9,7 @@
 #include <Roster.h>
 #include <TypeConstants.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -34,6 +35,7 @@ static const char* const kEncoderLocationAttribute = "encoder_location";
 static const char* const kDontCloseOnAddAttribute = "dont_close_on_add";
 static const char* const kDontClearOnOpenAttribute = "dont_clear_on_open";
 static const char* const kSelfRegisterAttribute = "self_register_mime_type";
+static const char* const kParallelEncodersAttribute = "parallel_encoders";
 
 // The running executable; a ref to nothing when it cannot be found.
 static entry_ref
@@ -47,8 +49,8 @@ Executable(const BApplication& application)
 VFApp::VFApp()
     : BApplication(kSignature), mainWindow(nullptr), hasLaunchRef(false),
       encoderLocation(new char[kEncoderLocationSize]), dontCloseOnAdd(false),
-      dontClearOnOpen(false), selfRegisterMimeType(true), fSettings(Executable(*this)),
-      fSettingsLossShown(false)
+      dontClearOnOpen(false), selfRegisterMimeType(true), parallelEncoders(1),
+      fSettings(Executable(*this)), fSettingsLossShown(false)
 {
 	strcpy(encoderLocation, kDefaultEncoderLocation);
 }
@@ -114,6 +116,9 @@ VFApp::MessageReceived(BMessage* message)
 		case B_SOME_APP_QUIT:
 			_EncoderQuit(message);
 			break;
+		case B_SOME_APP_OUTPUT:
+			_EncoderOutput(message);
+			break;
 		case LOGP:
 		case OLPM:
 		case SLPM:
@@ -136,9 +141,27 @@ VFApp::_EncoderQuit(BMessage* message)
 	if (!_LockMainWindow())
 		return;
 	entry_ref ref;
+	int32 team;
+	int32 how;
 	if (mainWindow->isEncoding && message->FindRef("be:ref", &ref) == B_OK &&
-	    ref == mainWindow->encoderRef)
-		mainWindow->EncodeNext();
+	    ref == mainWindow->encoderRef && message->FindInt32("be:team", &team) == B_OK &&
+	    message->FindInt32("be:exit", &how) == B_OK)
+		mainWindow->EncoderQuit(team, how);
+	mainWindow->Unlock();
+}
+
+void
+VFApp::_EncoderOutput(BMessage* message)
+{
+	int32 team;
+	const void* data;
+	ssize_t size;
+	if (message->FindInt32("be:team", &team) != B_OK ||
+	    message->FindData("be:data", B_RAW_TYPE, &data, &size) != B_OK)
+		return;
+	if (!_LockMainWindow())
+		return;
+	mainWindow->EncoderWrote(team, static_cast<const char*>(data), (size_t)size);
 	mainWindow->Unlock();
 }
 
@@ -175,6 +198,9 @@ VFApp::ReadOptions()
 	SettingsAttributes::ReadSwitch(file, kDontCloseOnAddAttribute, false, &dontCloseOnAdd);
 	SettingsAttributes::ReadSwitch(file, kDontClearOnOpenAttribute, false, &dontClearOnOpen);
 	SettingsAttributes::ReadSwitch(file, kSelfRegisterAttribute, true, &selfRegisterMimeType);
+	SettingsAttributes::ReadNumber(file, kParallelEncodersAttribute, 1, &parallelEncoders);
+	// A number from elsewhere may say anything.
+	parallelEncoders = std::clamp(parallelEncoders, (int32)1, kMaxParallelEncoders);
 }
 
 status_t
@@ -192,6 +218,7 @@ VFApp::WriteOptions()
 	    SettingsAttributes::WriteSwitch(file, kDontCloseOnAddAttribute, dontCloseOnAdd),
 	    SettingsAttributes::WriteSwitch(file, kDontClearOnOpenAttribute, dontClearOnOpen),
 	    SettingsAttributes::WriteSwitch(file, kSelfRegisterAttribute, selfRegisterMimeType),
+	    SettingsAttributes::WriteNumber(file, kParallelEncodersAttribute, parallelEncoders),
 	};
 	for (status_t result : results) {
 		if (result != B_OK)

@@ -26,6 +26,9 @@ class MainWindow;
 
 class VFApp : public BApplication {
 public:
+	// The most encoders a run may keep going at once.
+	static constexpr int32 kMaxParallelEncoders = 16;
+
 	VFApp();
 	~VFApp() override;
 
@@ -38,9 +41,9 @@ public:
 	// window, with it locked, or nowhere once it has closed.
 	void RefsReceived(BMessage* message) override;
 	void ReadyToRun() override;
-	// The roster's notice that an encoder ended advances the run; the
-	// replies of the panels without a target go to the main window, as
-	// files do.
+	// The roster's notices that an encoder ended or wrote on its standard
+	// error go to the run; the replies of the panels without a target go to
+	// the main window, as files do.
 	void MessageReceived(BMessage* message) override;
 
 	void ReadOptions();
@@ -63,6 +66,9 @@ public:
 	bool dontCloseOnAdd;
 	bool dontClearOnOpen;
 	bool selfRegisterMimeType;
+	// How many encoders a run keeps going at once, from 1 to
+	// kMaxParallelEncoders.
+	int32 parallelEncoders;
 
 private:
 	// Locks the main window while it lives; false once it has gone.
@@ -70,6 +76,7 @@ private:
 	void _OpenExecutable(BFile* file, uint32 openMode) const;
 	void _ReadIcons(BBitmap* large, BBitmap* mini) const;
 	void _EncoderQuit(BMessage* message);
+	void _EncoderOutput(BMessage* message);
 
 	BMessenger fMainWindowMessenger;
 	const SettingsLocation fSettings;

@@ -20,10 +20,12 @@ enum : uint32 {
 	NWLS = 'NWLS', // "Nuova": clear the list
 	OLPM = 'OLPM', // list open panel confirmed ("refs")
 	OPLS = 'OPLS', // "Apri...": show the list open panel
+	PENC = 'PENC', // "Codifiche contemporanee:" item chosen ("count", int32)
+	PROG = 'PROG', // time to show how far the run has come
 	RDME = 'RDME', // "Leggimi": open the readme
 	REMV = 'REMV', // "Rimuovi": remove the selected files
 	RMTN = 'RMTN', // "Installa tipo MIME ora"
-	SKIP = 'SKIP', // "Salta file": skip the file being encoded
+	SKIP = 'SKIP', // "Salta file" or "Salta": end one encoder ("slot", int32, 0 if none)
 	SLPM = 'SLPM', // list save panel confirmed ("directory", "name")
 	SRMT = 'SRMT', // check box "SelfRegisterMIMEType"
 	STOP = 'STOP', // "Ferma codifica": stop the encoding run
@@ -37,7 +39,7 @@ static_assert(ADDF == 0x41444446 && CLOS == 0x434C4F53 && DCOA == 0x44434F41 &&
               DCOO == 0x44434F4F && ENCD == 0x454E4344 && LOCG == 0x4C4F4347 &&
               LOCM == 0x4C4F434D && LOGP == 0x4C4F4750 && MVDN == 0x4D56444E &&
               MVUP == 0x4D565550 && NWLS == 0x4E574C53 && OLPM == 0x4F4C504D &&
-              OPLS == 0x4F504C53 && RDME == 0x52444D45 && REMV == 0x52454D56 &&
+              OPLS == 0x4F504C53 && PENC == 0x50454E43 && PROG == 0x50524F47 && RDME == 0x52444D45 && REMV == 0x52454D56 &&
               RMTN == 0x524D544E && SKIP == 0x534B4950 && SLPM == 0x534C504D &&
               SRMT == 0x53524D54 && STOP == 0x53544F50 && SVLS == 0x53564C53 && UMTN == 0x554D544E);
 

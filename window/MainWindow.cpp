@@ -11,13 +11,16 @@
 #include <Menu.h>
 #include <MenuBar.h>
 #include <MenuItem.h>
+#include <MessageRunner.h>
 #include <NodeInfo.h>
 #include <Path.h>
 #include <Roster.h>
+#include <StatusBar.h>
 #include <StorageDefs.h>
 #include <StringView.h>
 #include <TextControl.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -45,6 +48,9 @@ static const char* const kEncoderMissingFormat =
 static const char* const kLaunchFailedFormat =
     "È avvenuto un errore cercando di lanciare %s. Assicuratevi che %s si trovi dove "
     "dovrebbe essere e non sia in uso e riprovate.";
+// How often the progress window is brought up to date: a few times a
+// second, however many files and lines of output come meanwhile.
+static const bigtime_t kProgressInterval = 250000;
 
 static VFApp*
 App()
@@ -82,7 +88,8 @@ NewItem(const char* label, uint32 command)
 MainWindow::MainWindow(const entry_ref* ref)
     : BWindow(BRect(100, 100, 540, 380), "Vorlix OggVorbis Frontend " VF_VERSION, B_TITLED_WINDOW,
               B_NOT_RESIZABLE | B_NOT_ZOOMABLE | B_ASYNCHRONOUS_CONTROLS, B_CURRENT_WORKSPACE),
-      optionsBefore(), optionsAfter(), currentIndex(0), encoderTeam(-1), isEncoding(false)
+      optionsBefore(), optionsAfter(), currentIndex(0), encoderTeam(-1), isEncoding(false),
+      fLaunchFailed(false)
 {
 	progressWindow = new ProgressWindow(this);
 	progressWindow->Run();
@@ -185,11 +192,21 @@ MainWindow::MessageReceived(BMessage* message)
 			_StartRun();
 			break;
 		case SKIP:
-			_SkipFile();
+			_SkipFile(message);
 			break;
 		case STOP:
 			_StopRun();
 			break;
+		case PROG:
+			if (isEncoding)
+				_ShowProgress();
+			break;
+		case PENC: {
+			int32 count;
+			if (message->FindInt32("count", &count) == B_OK)
+				App()->parallelEncoders = std::clamp(count, (int32)1, VFApp::kMaxParallelEncoders);
+			break;
+		}
 		default:
 			BWindow::MessageReceived(message);
 			break;
@@ -226,34 +243,63 @@ MainWindow::RefsReceived(BMessage* message)
 void
 MainWindow::EncodeNext()
 {
-	if (currentIndex >= filesList->CountItems()) {
+	while (!fLaunchFailed && currentIndex < filesList->CountItems()) {
+		auto free = std::find_if(fSlots.begin(), fSlots.end(),
+		                         [](const Slot& slot) { return slot.team < 0; });
+		if (free == fSlots.end())
+			return;
+		if (!_Launch(&*free))
+			fLaunchFailed = true;
+	}
+	if (std::none_of(fSlots.begin(), fSlots.end(), [](const Slot& slot) { return slot.team >= 0; }))
 		_EndRun();
+}
+
+void
+MainWindow::EncoderQuit(team_id team, int32 how)
+{
+	Slot* slot = _FindSlot(team);
+	if (slot == nullptr)
 		return;
-	}
+	if (how != 0 && !slot->ended)
+		fFailures.push_back({slot->path, slot->output.LastLine()});
+	fProgress.Finish(slot->index);
+	bool ended = slot->ended;
+	slot->team = -1;
+	EncodeNext();
+	// What the user did shows at once: the next file takes the slot.
+	if (ended && isEncoding)
+		_ShowProgress();
+}
 
+void
+MainWindow::EncoderWrote(team_id team, const char* data, size_t size)
+{
+	if (Slot* slot = _FindSlot(team))
+		slot->output.Add(data, size);
+}
+
+bool
+MainWindow::_Launch(Slot* slot)
+{
 	const char* path = static_cast<BStringItem*>(filesList->ItemAt(currentIndex))->Text();
-	// The progress window shows the path as the encoder's command line would
-	// quote it; the path itself reaches the encoder whole, as one argument.
-	std::string fileText = path;
-	if (fileText.find(' ') != std::string::npos)
-		fileText = "\"" + fileText + "\"";
-	std::string numberText =
-	    Format("File %d di %d", (int)currentIndex + 1, (int)filesList->CountItems());
-
-	if (progressWindow->Lock()) {
-		progressWindow->fileNameView->SetText(fileText.c_str());
-		progressWindow->fileNumberView->SetText(numberText.c_str());
-		_SetProgressButtons(true);
-		progressWindow->Unlock();
-	}
-
 	if (VorlixLaunchWithPath(&encoderRef, optionsBefore, path, optionsAfter, &encoderTeam) !=
 	    B_OK) {
 		Alerts::Show("LaunchFailed", Format(kLaunchFailedFormat, "Oggenc", "Oggenc").c_str());
-		_EndRun();
-		return;
+		return false;
 	}
+	*slot = Slot();
+	slot->team = encoderTeam;
+	slot->index = currentIndex;
+	slot->path = path;
+	// The progress window shows the path as the encoder's command line
+	// would quote it; the path itself reaches the encoder whole, as one
+	// argument.
+	slot->fileText = slot->path;
+	if (slot->fileText.find(' ') != std::string::npos)
+		slot->fileText = "\"" + slot->fileText + "\"";
 	currentIndex++;
+	return true;
 }
 
 void
@@ -362,22 +408,46 @@ MainWindow::_StartRun()
 	currentIndex = 0;
 	tabView->encoderView->OptionsBefore(optionsBefore);
 	tabView->encoderView->OptionsAfter(optionsAfter);
+	int32 encoders = std::clamp(App()->parallelEncoders, (int32)1, VFApp::kMaxParallelEncoders);
+	fSlots.assign((size_t)encoders, Slot());
+	fFailures.clear();
+	fLaunchFailed = false;
+	std::vector<std::string> paths;
+	for (int32 index = 0; index < filesList->CountItems(); index++)
+		paths.push_back(static_cast<BStringItem*>(filesList->ItemAt(index))->Text());
+	fProgress.Begin(paths, system_time());
 	isEncoding = true;
+	if (progressWindow->Lock()) {
+		progressWindow->SetEncoders(encoders);
+		progressWindow->Unlock();
+	}
 	progressWindow->Show();
 	BRect frame = Frame();
 	progressWindow->MoveTo(frame.left + 50, frame.top + 50);
-	be_roster->StartWatching(BMessenger(be_app), B_REQUEST_QUIT);
+	be_roster->StartWatching(BMessenger(be_app), B_REQUEST_QUIT | B_REQUEST_OUTPUT);
+	BMessage tick(PROG);
+	fProgressRunner = std::make_unique<BMessageRunner>(BMessenger(this), &tick, kProgressInterval);
 	EncodeNext();
+	if (isEncoding)
+		_ShowProgress();
 }
 
 void
-MainWindow::_SkipFile()
+MainWindow::_SkipFile(BMessage* message)
 {
 	if (!isEncoding)
 		return;
+	int32 index = 0;
+	message->FindInt32("slot", &index);
+	if (index < 0 || (size_t)index >= fSlots.size())
+		return;
+	Slot& slot = fSlots[(size_t)index];
+	if (slot.team < 0 || slot.ended)
+		return;
 	// The encoder's end, reported by the roster, starts the next file.
-	_SetProgressButtons(false);
-	kill_team(encoderTeam);
+	slot.ended = true;
+	_ShowProgress();
+	kill_team(slot.team);
 }
 
 void
@@ -385,30 +455,90 @@ MainWindow::_StopRun()
 {
 	if (!isEncoding)
 		return;
-	// Watching ends before the kill, so the killed encoder starts nothing.
+	// Watching ends before the kill, so the killed encoders start nothing.
 	be_roster->StopWatching(BMessenger(be_app));
-	kill_team(encoderTeam);
-	isEncoding = false;
-	currentIndex = 0;
-	progressWindow->Hide();
+	for (Slot& slot : fSlots) {
+		if (slot.team >= 0) {
+			slot.ended = true;
+			kill_team(slot.team);
+		}
+	}
+	_EndRun();
 }
 
+// The files given to the encoder are reported on; those it never got
+// are not.
 void
 MainWindow::_EndRun()
 {
 	be_roster->StopWatching(BMessenger(be_app));
+	fProgressRunner.reset();
+	_ShowProgress();
+	int32 started = currentIndex;
 	isEncoding = false;
 	currentIndex = 0;
+	fSlots.clear();
 	progressWindow->Hide();
+	if (!fFailures.empty())
+		Alerts::Show("EncodeReport", EncodeReport::Text(fFailures, started).c_str());
+	fFailures.clear();
+}
+
+MainWindow::Slot*
+MainWindow::_FindSlot(team_id team)
+{
+	if (!isEncoding || team < 0)
+		return nullptr;
+	auto found = std::find_if(fSlots.begin(), fSlots.end(),
+	                          [team](const Slot& slot) { return slot.team == team; });
+	return found != fSlots.end() ? &*found : nullptr;
 }
 
 void
-MainWindow::_SetProgressButtons(bool enabled)
+MainWindow::_ShowProgress()
 {
-	if (progressWindow->Lock()) {
-		progressWindow->skipButton->SetEnabled(enabled);
-		progressWindow->stopButton->SetEnabled(enabled);
-		progressWindow->Unlock();
+	std::vector<RunProgress::Running> running;
+	for (const Slot& slot : fSlots) {
+		if (slot.team >= 0)
+			running.push_back({slot.index, slot.output.Fraction()});
+	}
+	float fraction = fProgress.Fraction(running);
+	if (!progressWindow->Lock())
+		return;
+	// The files started so far.
+	progressWindow->fileNumberView->SetText(
+	    Format("File %d di %d", (int)currentIndex, (int)filesList->CountItems()).c_str());
+	for (int32 row = 0; row < (int32)fSlots.size(); row++)
+		_ShowRow(row, fSlots[(size_t)row]);
+	progressWindow->runBar->SetTo(fraction * 100,
+	                              fProgress.RemainingText(fraction, system_time()).c_str(),
+	                              Format("%d%%", (int)(fraction * 100)).c_str());
+	if (fSlots.size() > 1)
+		progressWindow->stopButton->SetEnabled(true);
+	progressWindow->Unlock();
+}
+
+void
+MainWindow::_ShowRow(int32 row, const Slot& slot)
+{
+	bool endable = slot.team >= 0 && !slot.ended;
+	progressWindow->SkipButton(row)->SetEnabled(endable);
+	if (fSlots.size() == 1) {
+		// One encoder: "Ferma codifica" waits with "Salta file" for the
+		// next file after a skip.
+		progressWindow->stopButton->SetEnabled(endable);
+	}
+	// A slot shows its last file, done, until the next one comes.
+	if (slot.fileText.empty())
+		return;
+	float fraction = slot.team >= 0 ? slot.output.Fraction() : 1;
+	std::string percent = fraction > 0 ? Format("%d%%", (int)(fraction * 100)) : "";
+	BStatusBar* bar = progressWindow->FileBar(row);
+	if (fSlots.size() == 1) {
+		progressWindow->fileNameView->SetText(slot.fileText.c_str());
+		bar->SetTo(fraction * 100, nullptr, percent.c_str());
+	} else {
+		bar->SetTo(fraction * 100, slot.fileText.c_str(), percent.c_str());
 	}
 }
 

@@ -4,8 +4,10 @@
 #include <TextControl.h>
 #include <TextView.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/OptionsView.h"
@@ -68,8 +70,17 @@ TEST_F(OptionsViewTest, ControlsSendTheirCommandsAndShowTheDefaults)
 	}
 	EXPECT_EQ(user.View(kTitle, "EncoderLocation").text, "/usr/bin/oggenc");
 
+	ViewState encoders = user.View(kTitle, "ParallelEncoders");
+	EXPECT_EQ(encoders.label, "Codifiche contemporanee:");
+	EXPECT_EQ(encoders.menuLabel, "1");
+	int32 cores = std::min((int32)std::thread::hardware_concurrency(), (int32)16);
+	ASSERT_EQ(encoders.menu.size(), (size_t)cores);
+	for (int32 count = 1; count <= cores; count++)
+		EXPECT_EQ(encoders.menu[count - 1].label, std::to_string(count));
+
 	Locked([&] {
-		ASSERT_EQ(view()->CountChildren(), 7);
+		ASSERT_EQ(view()->CountChildren(), 8);
+		EXPECT_EQ(view()->ChildAt(7), view()->parallelEncodersField);
 		for (int32 index = 0; index < 7; index++) {
 			BControl* control = dynamic_cast<BControl*>(view()->ChildAt(index));
 			ASSERT_NE(control, nullptr);
@@ -99,6 +110,10 @@ TEST_F(OptionsViewTest, ControlsSendTheirCommandsAndShowTheDefaults)
 	EXPECT_EQ(panel.feel, B_MODAL_APP_WINDOW_FEEL);
 	EXPECT_EQ(panel.panel.defaultButtonLabel, "Seleziona");
 	EXPECT_EQ(panel.panel.cancelButtonLabel, "Annulla");
+
+	ASSERT_TRUE(user.SelectTab(kTitle, "TabView", kPage));
+	ASSERT_TRUE(user.ChooseMenuItem(kTitle, "ParallelEncoders", {std::to_string(cores)}));
+	Locked([&] { EXPECT_EQ(app->parallelEncoders, cores); });
 }
 
 TEST_F(OptionsViewTest, ShowsTheSettingsOfTheApplication)
@@ -108,7 +123,11 @@ TEST_F(OptionsViewTest, ShowsTheSettingsOfTheApplication)
 	app->dontCloseOnAdd = true;
 	app->dontClearOnOpen = true;
 	app->selfRegisterMimeType = false;
+	// More than this machine's cores, from a larger one: offered as well.
+	app->parallelEncoders = 16;
 	Start();
+	EXPECT_EQ(user.View(kTitle, "ParallelEncoders").menuLabel, "16");
+	EXPECT_EQ(user.View(kTitle, "ParallelEncoders").menu.size(), 16u);
 	EXPECT_EQ(user.View(kTitle, "EncoderLocation").text, location);
 	EXPECT_EQ(user.View(kTitle, "DontCloseOnAdd").value, B_CONTROL_ON);
 	EXPECT_EQ(user.View(kTitle, "DontClearOnOpen").value, B_CONTROL_ON);
@@ -149,6 +168,9 @@ TEST_P(OptionsViewTest, ControlsStackByTheirRulesWhateverTheFont)
 	EXPECT_EQ(install, PreferredFrame<BButton>(19, top + 5, "Installa tipo MIME ora"));
 	EXPECT_EQ(user.View(kTitle, "UnregisterMIMETypeNow").frame,
 	          PreferredFrame<BButton>(install.right + 4, top + 5, "Cancella tipo MIME ora"));
+	BRect encoders = user.View(kTitle, "ParallelEncoders").frame;
+	EXPECT_EQ(encoders.LeftTop(), BPoint(0, install.bottom + 5));
+	EXPECT_LE(encoders.bottom, user.View(kTitle, kPage).frame.Height()) << "within the page";
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, OptionsViewTest,

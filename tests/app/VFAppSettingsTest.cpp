@@ -17,6 +17,7 @@ struct Settings {
 	bool dontCloseOnAdd;
 	bool dontClearOnOpen;
 	bool selfRegisterMimeType;
+	int parallelEncoders;
 
 	bool operator==(const Settings&) const = default;
 };
@@ -25,10 +26,11 @@ std::ostream&
 operator<<(std::ostream& out, const Settings& settings)
 {
 	return out << "{\"" << settings.encoderLocation << "\", " << settings.dontCloseOnAdd << ", "
-	           << settings.dontClearOnOpen << ", " << settings.selfRegisterMimeType << "}";
+	           << settings.dontClearOnOpen << ", " << settings.selfRegisterMimeType << ", "
+	           << settings.parallelEncoders << "}";
 }
 
-const Settings kDefaults = {"/usr/bin/oggenc", false, false, true};
+const Settings kDefaults = {"/usr/bin/oggenc", false, false, true, 1};
 
 std::string
 FromHex(const std::string& hex)
@@ -88,7 +90,7 @@ protected:
 		EXPECT_EQ(Run({}, &output), 0);
 		Settings settings = {};
 		size_t first = output.find('\n');
-		if (first == std::string::npos || output.size() < first + 7) {
+		if (first == std::string::npos || output.size() < first + 9) {
 			ADD_FAILURE() << "unexpected output: " << output;
 			return settings;
 		}
@@ -96,6 +98,7 @@ protected:
 		settings.dontCloseOnAdd = output[first + 1] == '1';
 		settings.dontClearOnOpen = output[first + 3] == '1';
 		settings.selfRegisterMimeType = output[first + 5] == '1';
+		settings.parallelEncoders = atoi(output.c_str() + first + 7);
 		return settings;
 	}
 
@@ -105,7 +108,8 @@ protected:
 	{
 		return Run({"write", settings.encoderLocation, settings.dontCloseOnAdd ? "1" : "0",
 		            settings.dontClearOnOpen ? "1" : "0",
-		            settings.selfRegisterMimeType ? "1" : "0"});
+		            settings.selfRegisterMimeType ? "1" : "0",
+		            std::to_string(settings.parallelEncoders)});
 	}
 
 	void
@@ -144,18 +148,19 @@ TEST_F(VFAppSettingsTest, FirstStartHasTheDefaults)
 
 TEST_F(VFAppSettingsTest, EverySettingSurvivesARoundTrip)
 {
-	Settings changed = {"/opt/encoder; \"mio\"/oggenc è", true, true, false};
+	Settings changed = {"/opt/encoder; \"mio\"/oggenc è", true, true, false, 16};
 	Write(changed);
 	EXPECT_EQ(Read(), changed);
-	Settings back = {"/usr/local/bin/oggenc", false, false, true};
+	Settings back = {"/usr/local/bin/oggenc", false, false, true, 2};
 	Write(back);
 	EXPECT_EQ(Read(), back);
 }
 
 TEST_F(VFAppSettingsTest, BytesOnDiskAreTheTextWithItsTerminatorAndOneByteSwitches)
 {
-	Write({"/opt/oggenc", true, false, true});
+	Write({"/opt/oggenc", true, false, true, 3});
 	EXPECT_EQ(Raw("encoder_location"), std::string("/opt/oggenc\0", 12));
+	EXPECT_EQ(Raw("parallel_encoders"), std::string("\3\0\0\0", 4));
 	EXPECT_EQ(Raw("dont_close_on_add"), std::string("\1", 1));
 	EXPECT_EQ(Raw("dont_clear_on_open"), std::string("\0", 1));
 	EXPECT_EQ(Raw("self_register_mime_type"), std::string("\1", 1));
@@ -175,15 +180,29 @@ TEST_F(VFAppSettingsTest, MissingLocationBesidePresentSwitches)
 	SetRaw("dont_close_on_add", std::string("\1", 1));
 	SetRaw("dont_clear_on_open", std::string("\1", 1));
 	SetRaw("self_register_mime_type", std::string("\0", 1));
-	EXPECT_EQ(Read(), (Settings{"/usr/bin/oggenc", true, true, false}));
+	EXPECT_EQ(Read(), (Settings{"/usr/bin/oggenc", true, true, false, 1}));
 }
 
 TEST_F(VFAppSettingsTest, EmptyAttributesLeaveTheDefaults)
 {
-	for (const char* name :
-	     {"encoder_location", "dont_close_on_add", "dont_clear_on_open", "self_register_mime_type"})
+	for (const char* name : {"encoder_location", "dont_close_on_add", "dont_clear_on_open",
+	                         "self_register_mime_type", "parallel_encoders"})
 		SetRaw(name, "");
 	EXPECT_EQ(Read(), kDefaults);
+}
+
+TEST_F(VFAppSettingsTest, EncoderCountsFromElsewhereAreKeptWithinOneToSixteen)
+{
+	struct Case {
+		std::string stored;
+		int read;
+	};
+	for (const Case& test : {Case{std::string("\0\0\0\0", 4), 1}, Case{"\xff\xff\xff\xff", 1},
+	                         Case{std::string("\x11\0\0\0", 4), 16}, Case{"\x08", 1},
+	                         Case{std::string("\x08\0\0\0\x01", 5), 8}}) {
+		SetRaw("parallel_encoders", test.stored);
+		EXPECT_EQ(Read().parallelEncoders, test.read) << testing::PrintToString(test.stored);
+	}
 }
 
 TEST_F(VFAppSettingsTest, LocationsThatDoNotFitTheBufferAreCut)
@@ -210,12 +229,12 @@ TEST_F(VFAppSettingsTest, AnyNonZeroSwitchByteIsTrue)
 {
 	SetRaw("dont_close_on_add", "\x02");
 	SetRaw("dont_clear_on_open", "\xff");
-	EXPECT_EQ(Read(), (Settings{"/usr/bin/oggenc", true, true, true}));
+	EXPECT_EQ(Read(), (Settings{"/usr/bin/oggenc", true, true, true, 1}));
 }
 
 TEST_F(VFAppSettingsTest, ExecutableThatCannotBeOpenedKeepsTheDefaults)
 {
-	Write({"/opt/oggenc", true, true, false});
+	Write({"/opt/oggenc", true, true, false, 4});
 	// The program removes its own file before it reads and writes: neither
 	// can open it, reading gives the defaults and writing creates nothing.
 	std::string output;
@@ -226,7 +245,7 @@ TEST_F(VFAppSettingsTest, ExecutableThatCannotBeOpenedKeepsTheDefaults)
 		snprintf(hex, sizeof(hex), "%02x", c);
 		expected += hex;
 	}
-	EXPECT_EQ(output, expected + "\n0\n0\n1\n");
+	EXPECT_EQ(output, expected + "\n0\n0\n1\n1\n");
 	EXPECT_FALSE(std::filesystem::exists(fProgram));
 }
 
@@ -234,8 +253,8 @@ TEST_F(VFAppSettingsTest, TwoInstancesStoringAtOnceLeaveWholeValues)
 {
 	// A longer location and a shorter one: a value written over the other
 	// must not keep the other's tail.
-	const Settings first = {"/primo/" + std::string(900, 'p'), true, false, true};
-	const Settings second = {"/secondo/" + std::string(300, 's'), false, true, false};
+	const Settings first = {"/primo/" + std::string(900, 'p'), true, false, true, 1};
+	const Settings second = {"/secondo/" + std::string(300, 's'), false, true, false, 2};
 	auto store = [&](const Settings& settings) {
 		for (int i = 0; i < 10; i++)
 			Write(settings);
@@ -262,7 +281,7 @@ TEST_F(VFAppSettingsTest, AnotherUserOfARootOwnedInstallKeepsSettingsInAFileOfIt
 	ASSERT_EQ(chmod(fTemp.Path().c_str(), 0755), 0);
 	ASSERT_EQ(mkdir(fHome.c_str(), 0700), 0);
 	ASSERT_EQ(chown(fHome.c_str(), 65534, 65534), 0);
-	const Settings changed = {"/opt/oggenc di nobody", true, false, false};
+	const Settings changed = {"/opt/oggenc di nobody", true, false, false, 2};
 
 	RunAs((fHome + "/altrove").c_str());
 	EXPECT_EQ(Read(), kDefaults);

@@ -1,6 +1,8 @@
 #include <Button.h>
+#include <StatusBar.h>
 #include <StringView.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -85,8 +87,12 @@ TEST_F(ProgressWindowTest, StartsHiddenWithItsViewsAndBothButtonsEnabled)
 	std::vector<std::string> names;
 	for (int32 index = 0; index < progress->backView->CountChildren(); index++)
 		names.push_back(progress->backView->ChildAt(index)->Name());
-	EXPECT_EQ(names, (std::vector<std::string>{"NowEncoding", "FileName", "FileNumber", "SkipFile",
-	                                           "StopEncoding"}));
+	EXPECT_EQ(names, (std::vector<std::string>{"NowEncoding", "FileName", "FileNumber", "FileBar",
+	                                           "RunBar", "SkipFile", "StopEncoding"}));
+	EXPECT_EQ(progress->CountEncoders(), 1);
+	EXPECT_EQ(progress->FindView("FileBar"), progress->FileBar(0));
+	EXPECT_EQ(progress->FindView("RunBar"), progress->runBar);
+	EXPECT_EQ(progress->SkipButton(0), progress->skipButton);
 	EXPECT_EQ(progress->FindView("FileName"), progress->fileNameView);
 	EXPECT_EQ(progress->FindView("FileNumber"), progress->fileNumberView);
 	EXPECT_EQ(progress->FindView("SkipFile"), progress->skipButton);
@@ -123,7 +129,9 @@ TEST_P(ProgressWindowTest, FollowsTheFontInHeightButNeverInWidth)
 	BStringView caption(BRect(5, 5, 335, 6), "Twin", "Codifica in corso del file:");
 	BButton skipTwin(BRect(0, 0, 1, 1), "Twin", "Salta file", nullptr);
 	BButton stopTwin(BRect(0, 0, 1, 1), "Twin", "Ferma codifica", nullptr);
+	BStatusBar barTwin(BRect(0, 0, 330, 1), "Twin");
 	float line = PreferredHeight(&caption);
+	float barHeight = PreferredHeight(&barTwin);
 	float buttonHeight = PreferredHeight(&skipTwin);
 	float skipWidth;
 	float stopWidth;
@@ -137,14 +145,19 @@ TEST_P(ProgressWindowTest, FollowsTheFontInHeightButNeverInWidth)
 	EXPECT_EQ(name, BRect(5, now.bottom + 6, 335, now.bottom + 21));
 	BRect number = user.View(kProgress, "FileNumber").frame;
 	EXPECT_EQ(number, BRect(5, name.bottom + 6, 335, name.bottom + 21));
+	BRect fileBar = user.View(kProgress, "FileBar").frame;
+	EXPECT_EQ(fileBar, BRect(5, number.bottom + 6, 335, number.bottom + 6 + barHeight));
+	BRect runBar = user.View(kProgress, "RunBar").frame;
+	EXPECT_EQ(runBar, BRect(5, fileBar.bottom + 6, 335, fileBar.bottom + 6 + barHeight));
 	BRect skip = user.View(kProgress, "SkipFile").frame;
-	EXPECT_EQ(skip, BRect(5, number.bottom + 6, 5 + skipWidth, number.bottom + 6 + buttonHeight));
+	EXPECT_EQ(skip, BRect(5, runBar.bottom + 6, 5 + skipWidth, runBar.bottom + 6 + buttonHeight));
 	BRect stop = user.View(kProgress, "StopEncoding").frame;
 	EXPECT_EQ(stop, BRect(skip.right + 5, skip.top, skip.right + 5 + stopWidth, skip.bottom));
 
+	// The bars add their height and gaps to what the texts and buttons took.
 	BRect frame = user.Window(kProgress).frame;
 	EXPECT_EQ(frame.Width(), 340);
-	EXPECT_EQ(frame.Height(), 3 * line + 28 + buttonHeight);
+	EXPECT_EQ(frame.Height(), 3 * line + 28 + buttonHeight + 2 * (barHeight + 6));
 	EXPECT_EQ(user.View(kProgress, "BackView").frame, BRect(0, 0, 340, frame.Height()))
 	    << "the background follows the window";
 
@@ -153,6 +166,24 @@ TEST_P(ProgressWindowTest, FollowsTheFontInHeightButNeverInWidth)
 	progress->fileNameView->SetText(("/" + std::string(400, 'p') + ".wav").c_str());
 	progress->Unlock();
 	EXPECT_EQ(user.View(kProgress, "FileName").frame, name);
+
+	// Three encoders: a row each, one below the other, and the window
+	// grows by what the rows take beyond the one bar.
+	ASSERT_TRUE(progress->Lock());
+	progress->SetEncoders(3);
+	progress->Unlock();
+	BRect row = user.View(kProgress, "FileBar1").frame;
+	EXPECT_EQ(row.top, number.top);
+	BRect salta = user.View(kProgress, "Skip1").frame;
+	EXPECT_EQ(salta.right, 335);
+	EXPECT_EQ(salta.bottom, row.bottom) << "level with the bar";
+	EXPECT_EQ(row.right, salta.left - 5);
+	float step = std::max(barHeight, buttonHeight) + 4;
+	EXPECT_EQ(user.View(kProgress, "FileBar3").frame, row.OffsetByCopy(0, 2 * step));
+	EXPECT_EQ(user.View(kProgress, "RunBar").frame.top, number.top + 3 * step + 2);
+	EXPECT_FALSE(display.FindView(kProgress, "FileName")) << "the names are in the rows";
+	EXPECT_FALSE(display.FindView(kProgress, "SkipFile"));
+	EXPECT_EQ(user.View(kProgress, "StopEncoding").frame.left, 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, ProgressWindowTest,
@@ -167,11 +198,21 @@ TEST_F(ProgressWindowTest, ButtonsReachTheMainWindowOnly)
 
 	ASSERT_TRUE(user.Click(kProgress, "SkipFile"));
 	ASSERT_TRUE(user.Click(kProgress, "StopEncoding"));
-	ASSERT_TRUE(mainLog->WaitForCount(2)) << mainLog->Codes();
+	// With rows, each "Salta" names its row.
+	ASSERT_TRUE(progress->Lock());
+	progress->SetEncoders(2);
+	progress->Unlock();
+	ASSERT_TRUE(user.Click(kProgress, "Skip2"));
+	ASSERT_TRUE(mainLog->WaitForCount(3)) << mainLog->Codes();
 	std::vector<BMessage> messages = mainLog->Messages();
 	EXPECT_EQ(messages[0].what, (uint32)SKIP);
+	EXPECT_EQ(messages[0].GetInfo("slot", nullptr), B_NAME_NOT_FOUND);
 	EXPECT_EQ(messages[1].what, (uint32)STOP);
-	EXPECT_EQ(mainLog->Count(), 2u) << mainLog->Codes();
+	EXPECT_EQ(messages[2].what, (uint32)SKIP);
+	int32 slot = -1;
+	EXPECT_EQ(messages[2].FindInt32("slot", &slot), B_OK);
+	EXPECT_EQ(slot, 1);
+	EXPECT_EQ(mainLog->Count(), 3u) << mainLog->Codes();
 	EXPECT_EQ(progressLog->Count(), 0u) << progressLog->Codes();
 	EXPECT_TRUE(user.IsShown(kProgress)) << "the window itself reacts to neither";
 }

@@ -6,6 +6,7 @@
 #include <NodeInfo.h>
 #include <Roster.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "app/VFApp.h"
+#include "encode/EncoderOutput.h"
 #include "list/FilesList.h"
 #include "list/ListFile.h"
 #include "tests/support/MessageLog.h"
@@ -126,43 +128,90 @@ TEST_F(EncodingRunTest, ShowsProgressAndSkipsAndStopsAHangingEncoder)
 	}
 }
 
-TEST_F(EncodingRunTest, EncodersThatFailCrashOrFloodTheirOutputCountAsFinished)
+TEST_F(EncodingRunTest, FilesWhoseEncoderFailedOrCrashedAreReportedAtTheEnd)
 {
 	log->SetMode("crash");
 	Start();
-	AddFiles({folder / "x.wav", folder / "y.wav"});
+	std::vector<std::string> files = {folder / "x.wav", folder / "y.wav"};
+	AddFiles(files);
+	// Nothing written: the path alone.
+	user.ExpectAlert("EncodeReport",
+	                 "Codifica terminata: 2 file su 2 non sono stati codificati.\n" + files[0] +
+	                     "\n" + files[1],
+	                 0);
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	ASSERT_TRUE(WaitForRunEnd());
 	EXPECT_EQ(log->Records().size(), 2u);
+	EXPECT_EQ(display.CountExpectedAlerts(), 0);
 
+	// The last line the encoder wrote, progress before it or not.
 	log->SetMode("fail");
+	log->SetStandardError("\r\t[ 10.0%] [ 0m03s remaining] |\nERROR: Input file non valido\n\n");
+	user.ExpectAlert("EncodeReport",
+	                 "Codifica terminata: 2 file su 2 non sono stati codificati.\n" + files[0] +
+	                     ": ERROR: Input file non valido\n" + files[1] +
+	                     ": ERROR: Input file non valido",
+	                 0);
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	ASSERT_TRUE(WaitForRunEnd());
 	EXPECT_EQ(log->Records().size(), 4u);
+	EXPECT_EQ(display.CountExpectedAlerts(), 0);
 
-	// Megabytes on its output go where the program's own output goes, and
-	// nothing waits for them.
+	// Megabytes on its output and on its error go where they go, nothing
+	// waits for them, and a run that failed nowhere ends in silence.
+	log->SetStandardError("");
 	log->SetMode("output");
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	ASSERT_TRUE(WaitForRunEnd());
 	EXPECT_EQ(log->Records().size(), 6u);
 }
 
-TEST_F(EncodingRunTest, AnEncoderThatEndsAtOnceStartsEachFileExactlyOnce)
+TEST_F(EncodingRunTest, TwoEncodersShowARowEachAndEndAloneOrTogether)
 {
+	log->SetMode("hang");
+	log->SetStandardError("\r\t[ 47.0%] [ 0m03s remaining] |");
 	Start();
-	std::vector<std::string> files;
-	for (int i = 0; i < 1000; i++)
-		files.push_back(folder / ("f" + std::to_string(i) + ".wav"));
+	Locked([&] { app->parallelEncoders = 2; });
+	std::vector<std::string> files = {folder / "1.wav", folder / "2 due.wav", folder / "3.wav",
+	                                  folder / "4.wav"};
 	AddFiles(files);
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
-	// A thousand processes take a while under a sanitizer.
-	ASSERT_TRUE(WaitForRunEnd(60 * MessageLog::kTimeout));
+	ASSERT_TRUE(WaitForRecords(2));
+	// The bars follow the encoders' progress lines within a few updates.
+	ASSERT_TRUE(WaitUntil([&] {
+		return user.View(kProgress, "FileBar1").trailingText == "47%" &&
+		       user.View(kProgress, "FileBar2").trailingText == "47%";
+	}));
+	EXPECT_EQ(user.View(kProgress, "FileBar1").text, files[0]);
+	EXPECT_EQ(user.View(kProgress, "FileBar2").text, "\"" + files[1] + "\"");
+	EXPECT_FLOAT_EQ(user.View(kProgress, "FileBar1").barValue, 47);
+	EXPECT_EQ(user.View(kProgress, "FileNumber").text, "File 2 di 4");
+	EXPECT_EQ(user.View(kProgress, "RunBar").text.rfind("Tempo rimanente: ", 0), 0u);
+	EXPECT_FALSE(display.FindView(kProgress, "SkipFile")) << "each row has its own";
 
-	std::vector<std::vector<std::string>> expected;
-	for (const std::string& file : files)
-		expected.push_back({file});
-	EXPECT_EQ(Arguments(), expected);
+	// "Salta" on the second row ends its encoder alone; the next file
+	// takes the row.
+	std::vector<FakeEncoderLog::Record> records = log->Records();
+	pid_t second = records[0].arguments[0] == files[1] ? records[0].pid : records[1].pid;
+	pid_t first = records[0].arguments[0] == files[0] ? records[0].pid : records[1].pid;
+	ASSERT_TRUE(user.Click(kProgress, "Skip2"));
+	ASSERT_TRUE(WaitForRecords(3));
+	ASSERT_TRUE(WaitForEnd(second));
+	EXPECT_EQ(kill(first, 0), 0) << "the first row's encoder runs on";
+	EXPECT_EQ(log->Records()[2].arguments, std::vector<std::string>{files[2]});
+	EXPECT_EQ(user.View(kProgress, "FileBar2").text, files[2]);
+	EXPECT_EQ(user.View(kProgress, "FileNumber").text, "File 3 di 4");
+	EXPECT_TRUE(user.View(kProgress, "Skip2").enabled);
+
+	// "Ferma codifica" ends both, and neither counts as failed.
+	pid_t third = log->Records()[2].pid;
+	ASSERT_TRUE(user.Click(kProgress, "StopEncoding"));
+	ASSERT_TRUE(WaitForEnd(first));
+	ASSERT_TRUE(WaitForEnd(third));
+	EXPECT_FALSE(IsEncoding());
+	EXPECT_FALSE(user.IsShown(kProgress));
+	EXPECT_EQ(log->Records().size(), 3u);
+	EXPECT_TRUE(display.TakeProblems().empty()) << "no report of files ended by the user";
 }
 
 TEST_F(EncodingRunTest, AMissingEncoderOrOneThatCannotStartIsReported)
@@ -230,15 +279,27 @@ TEST_F(EncodingRunTest, FilesHandedToTheRunningProgramAreAddedOrOpened)
 	EXPECT_EQ(user.View(kMain, "FilesList").rows, std::vector<std::string>{"/dalla/lista.wav"});
 }
 
-TEST_F(EncodingRunTest, TheRealEncoderWritesOggVorbisFilesBesideTheWaves)
+TEST_F(EncodingRunTest, TheRealEncoderWritesOggVorbisFilesBesideTheWavesAndSaysWhatFailed)
 {
 	Start("/usr/bin/oggenc");
+	Locked([&] { app->parallelEncoders = 2; });
 	std::vector<std::string> waves = {folder / "primo.wav", folder / "secondo brano.wav"};
 	for (const std::string& wave : waves)
 		ASSERT_TRUE(WaveFile::Write(wave));
-	AddFiles(waves);
+	std::string text = folder.WriteFile("x.wav", "non audio\n");
+	AddFiles({waves[0], text, waves[1]});
+	// The encoder's line, cut as the report cuts long ones.
+	std::string line = "ERROR: Input file \"" + text + "\" is not a supported format";
+	if (line.size() > EncoderOutput::kMaxLineLength)
+		line = line.substr(0, EncoderOutput::kMaxLineLength) + "...";
+	user.ExpectAlert("EncodeReport",
+	                 "Codifica terminata: 1 file su 3 non sono stati codificati.\n" + text + ": " +
+	                     line,
+	                 0);
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	ASSERT_TRUE(WaitForRunEnd());
+	EXPECT_EQ(display.CountExpectedAlerts(), 0);
+	EXPECT_TRUE(display.TakeProblems().empty());
 
 	for (const std::string& wave : waves) {
 		std::string ogg = wave.substr(0, wave.size() - 4) + ".ogg";

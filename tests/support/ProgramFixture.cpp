@@ -43,6 +43,7 @@ ProgramFixture::Start(const char* encoder, const std::vector<std::string>& launc
 		strcpy(app->encoderLocation, encoder);
 		app->dontCloseOnAdd = false;
 		app->dontClearOnOpen = false;
+		app->parallelEncoders = 1;
 	});
 }
 

@@ -39,7 +39,7 @@ protected:
 	void TearDown() override;
 
 	// Starts the program, as with the files to open on its command line,
-	// and points it at the encoder.
+	// and points it at the encoder, with one encoder at a time.
 	void Start(const char* encoder = FAKE_ENCODER_PATH,
 	           const std::vector<std::string>& launchFiles = {});
 	// Runs the action with the main window locked, once the program is idle.
