@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <ctime>
 #include <unistd.h>
 
 status_t
@@ -25,4 +26,12 @@ find_thread(const char* name)
 	if (name != nullptr)
 		return B_NAME_NOT_FOUND;
 	return (thread_id)gettid();
+}
+
+bigtime_t
+system_time()
+{
+	timespec now;
+	clock_gettime(CLOCK_MONOTONIC, &now);
+	return (bigtime_t)now.tv_sec * 1000000 + now.tv_nsec / 1000;
 }

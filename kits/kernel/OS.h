@@ -14,6 +14,10 @@ typedef int32 port_id;
 // across the system); threads are not looked up by name.
 thread_id find_thread(const char* name);
 
+// Microseconds since the system started (the monotonic clock): for
+// measuring time, never set back.
+bigtime_t system_time();
+
 // Sends SIGKILL to the process group the team leads (every child the
 // roster launches leads one), or to that one process when it leads none.
 // B_BAD_TEAM_ID when there is neither.

@@ -214,6 +214,30 @@ TEST_F(EncodingRunTest, TwoEncodersShowARowEachAndEndAloneOrTogether)
 	EXPECT_TRUE(display.TakeProblems().empty()) << "no report of files ended by the user";
 }
 
+TEST_F(EncodingRunTest, FourEncodersThatEndAtOnceStartEachFileExactlyOnce)
+{
+	Start();
+	Locked([&] { app->parallelEncoders = 4; });
+	std::vector<std::string> files;
+	for (int i = 0; i < 1000; i++)
+		files.push_back(folder / ("f" + std::to_string(i) + ".wav"));
+	AddFiles(files);
+	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
+	// A thousand processes take a while under a sanitizer.
+	ASSERT_TRUE(WaitForRunEnd(60 * MessageLog::kTimeout));
+
+	// Four at a time write their records in the order they happen to run.
+	std::vector<std::vector<std::string>> expected;
+	for (const std::string& file : files)
+		expected.push_back({file});
+	std::vector<std::vector<std::string>> started = Arguments();
+	std::sort(expected.begin(), expected.end());
+	std::sort(started.begin(), started.end());
+	EXPECT_EQ(started, expected);
+	EXPECT_EQ(user.View(kProgress, "FileNumber").text, "File 1000 di 1000");
+	EXPECT_EQ(user.View(kProgress, "RunBar").trailingText, "100%");
+}
+
 TEST_F(EncodingRunTest, AMissingEncoderOrOneThatCannotStartIsReported)
 {
 	std::string missing = folder / "nessuno/oggenc";
