@@ -17,7 +17,8 @@ using BPrivate::LooperList;
 
 const char* const ProgramSession::kMain = "Vorlix OggVorbis Frontend " VF_VERSION;
 
-ProgramSession::ProgramSession(const std::string& encoder) : fUser(fDisplay), fWindow(nullptr)
+ProgramSession::ProgramSession(const std::string& encoder)
+    : fUser(fDisplay), fApp(nullptr), fWindow(nullptr)
 {
 	fEnvironment.Set("XDG_DATA_HOME", fFolder / "data");
 	fEnvironment.Set("XDG_CONFIG_HOME", fFolder / "config");
@@ -25,11 +26,11 @@ ProgramSession::ProgramSession(const std::string& encoder) : fUser(fDisplay), fW
 	fApplication = std::make_unique<ApplicationThread>([] { return new VFApp(); });
 	if (!fDisplay.WaitForShown(kMain, MessageLog::kTimeout))
 		return;
-	VFApp* app = static_cast<VFApp*>(fApplication->Application());
-	fWindow = app->mainWindow;
+	fApp = static_cast<VFApp*>(fApplication->Application());
+	fWindow = fApp->mainWindow;
 	Locked([&] {
-		strncpy(app->encoderLocation, encoder.c_str(), 1023);
-		app->encoderLocation[1023] = '\0';
+		strncpy(fApp->encoderLocation, encoder.c_str(), 1023);
+		fApp->encoderLocation[1023] = '\0';
 	});
 }
 
@@ -63,6 +64,18 @@ ProgramSession::User()
 	return fUser;
 }
 
+HeadlessDisplay&
+ProgramSession::Headless()
+{
+	return fDisplay;
+}
+
+VFApp*
+ProgramSession::App() const
+{
+	return fApp;
+}
+
 MainWindow*
 ProgramSession::Window() const
 {
@@ -80,21 +93,20 @@ ProgramSession::Locked(const std::function<void()>& action)
 }
 
 bool
-ProgramSession::IsEncoding()
-{
-	bool encoding = false;
-	Locked([&] { encoding = fWindow->isEncoding; });
-	return encoding;
-}
-
-bool
 ProgramSession::WaitForRunEnd(int64_t timeout)
 {
 	auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(timeout);
-	while (IsEncoding()) {
+	auto encoding = [&] {
+		if (!fWindow->Lock())
+			return false;
+		bool running = fWindow->isEncoding;
+		fWindow->Unlock();
+		return running;
+	};
+	while (encoding()) {
 		if (std::chrono::steady_clock::now() > deadline)
 			return false;
-		std::this_thread::sleep_for(std::chrono::milliseconds(1));
+		std::this_thread::sleep_for(std::chrono::milliseconds(5));
 	}
 	return fUser.WaitIdle();
 }

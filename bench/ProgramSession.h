@@ -20,6 +20,7 @@
 #include "tests/support/TestUser.h"
 
 class MainWindow;
+class VFApp;
 
 class ProgramSession {
 public:
@@ -34,14 +35,17 @@ public:
 	bool IsReady() const;
 	const TempDirectory& Folder() const;
 	TestUser& User();
+	HeadlessDisplay& Headless();
+	VFApp* App() const;
 	MainWindow* Window() const;
 
 	// Runs the action with the main window locked, once the program is
 	// idle.
 	void Locked(const std::function<void()>& action);
-	bool IsEncoding();
-	// Checks every millisecond, within the bound (microseconds), whether
-	// the run has ended: encoders end outside any message loop.
+	// Checks every 5 ms, within the bound (microseconds), whether the run
+	// has ended: encoders end outside any message loop. The check only
+	// locks the main window for a moment, so as not to hold up the run it
+	// waits for, nor to add to the CPU the program takes.
 	bool WaitForRunEnd(int64_t timeout);
 
 private:
@@ -50,6 +54,7 @@ private:
 	HeadlessDisplay fDisplay;
 	TestUser fUser;
 	std::unique_ptr<ApplicationThread> fApplication;
+	VFApp* fApp;
 	MainWindow* fWindow;
 };
 

@@ -1,24 +1,38 @@
 // The time the program takes to encode a batch of WAV files with the real
-// oggenc, against a shell loop that runs the same oggenc with the same
-// arguments on the same files. Runs of the two alternate, so that a change
-// in the machine's load reaches both alike; each figure is the median.
-// Both send the encoder's output to /dev/null, so the terminal costs
-// neither anything.
+// oggenc, one encoder at a time and two at once, against a shell loop that
+// runs the same oggenc on the same files and against SoundConverter's batch
+// mode (the same quality, its default number of jobs). Every round runs
+// each contender once, in an order that turns from round to round, so that
+// a change in the machine's load reaches all alike; each figure is the
+// median. The encoders' output goes to /dev/null for the loop and
+// SoundConverter; the program reads its encoders' standard error itself.
 //
-// Usage: bench_batch [files] [seconds] [pairs of runs]   (default 20, 10, 6)
+// Beside the time: the CPU the program takes (its own process, every
+// thread, display included) against the CPU of the encoders it runs, and
+// how many updates the display got during a run.
+//
+// Usage: bench_batch [files] [seconds] [rounds]   (default 20, 10, 5)
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <functional>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
+#include "HeadlessDisplay.h"
 #include "PlainSpawn.h"
 #include "ProgramSession.h"
 #include "Report.h"
 #include "Samples.h"
+#include "app/VFApp.h"
+#include <TextControl.h>
+
 #include "encode/EncoderView.h"
 #include "list/FilesList.h"
 #include "tests/support/WaveFile.h"
@@ -26,15 +40,10 @@
 #include "window/TabView.h"
 
 static const char* const kEncoder = "/usr/bin/oggenc";
-static const int64_t kRunBound = 600 * 1000000LL;
+static const char* const kSoundConverter = "/usr/bin/soundconverter";
+static const int64_t kRunBound = 1200 * 1000000LL;
 
 using Clock = std::chrono::steady_clock;
-
-static double
-SecondsSince(Clock::time_point start)
-{
-	return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // Points standard output and error at /dev/null for its life, so that the
 // encoders, which inherit them, write nowhere.
@@ -63,62 +72,186 @@ private:
 	int fError;
 };
 
-static std::string
-OggFor(const std::string& wave)
-{
-	return wave.substr(0, wave.size() - 4) + ".ogg";
-}
+// CPU seconds of this process (every thread) and of its reaped children.
+struct Cpu {
+	double self;
+	double children;
 
-// Removes the encoded files first, so that only this run's count.
-static void
-RemoveEncoded(const std::vector<std::string>& waves)
+	static Cpu
+	Now()
+	{
+		auto seconds = [](int who) {
+			rusage usage;
+			getrusage(who, &usage);
+			return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+			       (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+		};
+		return {seconds(RUSAGE_SELF), seconds(RUSAGE_CHILDREN)};
+	}
+};
+
+// One way of encoding the batch, and what its runs took.
+struct Contender {
+	std::string name;
+	// Encodes every file; false when it did not.
+	std::function<bool()> run;
+	Samples time;
+	Samples selfCpu;
+	Samples childrenCpu;
+	Samples updates;
+};
+
+static std::string
+Stem(const std::string& wave)
 {
-	for (const std::string& wave : waves)
-		unlink(OggFor(wave).c_str());
+	return wave.substr(0, wave.size() - 4);
 }
 
 static bool
-AllEncoded(const std::vector<std::string>& waves)
+AllEncoded(const std::vector<std::string>& oggs)
 {
-	for (const std::string& wave : waves) {
+	for (const std::string& ogg : oggs) {
 		struct stat info;
-		if (stat(OggFor(wave).c_str(), &info) != 0 || info.st_size == 0)
+		if (stat(ogg.c_str(), &info) != 0 || info.st_size == 0)
 			return false;
 	}
 	return true;
 }
 
-static bool
-TimeProgram(ProgramSession* session, const std::vector<std::string>& waves, Samples* times)
+static void
+RemoveAll(const std::vector<std::string>& files)
 {
-	RemoveEncoded(waves);
-	session->User().WaitIdle();
-	bool done;
-	Clock::time_point start = Clock::now();
-	{
-		QuietOutput quiet;
-		done = session->User().Click(ProgramSession::kMain, "EncodeButton") &&
-		       session->WaitForRunEnd(kRunBound);
-	}
-	times->Add(SecondsSince(start));
-	return done && AllEncoded(waves);
+	for (const std::string& file : files)
+		unlink(file.c_str());
 }
 
-static bool
-TimeShellLoop(const std::vector<std::string>& waves, Samples* times)
-{
-	RemoveEncoded(waves);
-	std::vector<std::string> command = {
-	    "/bin/sh", "-c", std::string("for f in \"$@\"; do ") + kEncoder + " \"$f\"; done", "sh"};
-	command.insert(command.end(), waves.begin(), waves.end());
-	int status;
-	Clock::time_point start = Clock::now();
+class BatchBench {
+public:
+	BatchBench(ProgramSession* session, std::vector<std::string> waves)
+	    : fSession(session), fWaves(std::move(waves))
 	{
-		QuietOutput quiet;
-		status = PlainSpawn::Run(command);
+		for (const std::string& wave : fWaves) {
+			fBeside.push_back(Stem(wave) + ".ogg");
+			fConverted.push_back(session->Folder() /
+			                     ("converted/" +
+			                      std::filesystem::path(Stem(wave)).filename().string() + ".ogg"));
+		}
+		std::filesystem::create_directories(session->Folder() / "converted");
 	}
-	times->Add(SecondsSince(start));
-	return status == 0 && AllEncoded(waves);
+
+	// quiet: oggenc -Q, which writes no progress: what the program takes
+	// then is what it takes without reading progress.
+	bool
+	Program(int32 encoders, bool quiet = false)
+	{
+		fSession->Locked([&] {
+			fSession->App()->parallelEncoders = encoders;
+			fSession->Window()->tabView->encoderView->extraParam->SetText(quiet ? "-Q" : "");
+		});
+		RemoveAll(fBeside);
+		fSession->User().WaitIdle();
+		return fSession->User().Click(ProgramSession::kMain, "EncodeButton") &&
+		       fSession->WaitForRunEnd(kRunBound) && AllEncoded(fBeside);
+	}
+
+	bool
+	ShellLoop()
+	{
+		RemoveAll(fBeside);
+		std::vector<std::string> command = {
+		    "/bin/sh", "-c", std::string("for f in \"$@\"; do ") + kEncoder + " \"$f\"; done", "sh"};
+		command.insert(command.end(), fWaves.begin(), fWaves.end());
+		int status;
+		{
+			QuietOutput quiet;
+			status = PlainSpawn::Run(command);
+		}
+		return status == 0 && AllEncoded(fBeside);
+	}
+
+	// Vorbis quality 0.3 is oggenc's default, -q 3.
+	bool
+	SoundConverter()
+	{
+		RemoveAll(fConverted);
+		std::vector<std::string> command = {kSoundConverter, "-b", "-f",
+		                                    "ogg",           "-q", "0.3",
+		                                    "-o",            fSession->Folder() / "converted"};
+		command.insert(command.end(), fWaves.begin(), fWaves.end());
+		pid_t pid;
+		{
+			QuietOutput quiet;
+			pid = PlainSpawn::Start(command);
+		}
+		return pid > 0 && PlainSpawn::Wait(pid) == 0 && AllEncoded(fConverted);
+	}
+
+	// Runs it once and keeps its figures.
+	bool
+	Measure(Contender* contender)
+	{
+		Cpu before = Cpu::Now();
+		int32 updatesBefore = fSession->Headless().UpdateCount();
+		Clock::time_point start = Clock::now();
+		bool done = contender->run();
+		double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+		// The roster reaps an encoder just after it announces its end.
+		std::this_thread::sleep_for(std::chrono::milliseconds(100));
+		Cpu after = Cpu::Now();
+		contender->time.Add(seconds);
+		contender->selfCpu.Add(after.self - before.self);
+		contender->childrenCpu.Add(after.children - before.children);
+		contender->updates.Add(fSession->Headless().UpdateCount() - updatesBefore);
+		return done;
+	}
+
+private:
+	ProgramSession* fSession;
+	std::vector<std::string> fWaves;
+	std::vector<std::string> fBeside;
+	std::vector<std::string> fConverted;
+};
+
+static void
+ReportFigures(Report* report, const std::vector<Contender>& contenders, int files, bool longFiles)
+{
+	const Contender& one = contenders[0];
+	const Contender& two = contenders[1];
+	const Contender& quiet = contenders[2];
+	const Contender& loop = contenders[3];
+	const Contender* converter = contenders.size() > 4 ? &contenders[4] : nullptr;
+	for (const Contender& contender : contenders) {
+		report->Compared(contender.name + ": time, median", "s", contender.time.Median(),
+		                 loop.time.Median());
+	}
+	report->Compared("1 encoder against the loop", "s", one.time.Median(), loop.time.Median(),
+	                 longFiles ? 1.01 : 1.05);
+	if (longFiles) {
+		report->Compared("2 encoders against the loop", "s", two.time.Median(), loop.time.Median(),
+		                 0.6);
+	}
+	if (converter != nullptr) {
+		report->Compared("2 encoders against SoundConverter", "s", two.time.Median(),
+		                 converter->time.Median(), 0.999);
+	}
+	for (const Contender* contender : {&one, &two, &quiet}) {
+		report->Bounded(contender->name + ": own CPU per encoder CPU", "%",
+		                100 * contender->selfCpu.Median() / contender->childrenCpu.Median());
+		report->Bounded(contender->name + ": own CPU per file", "ms",
+		                1000 * contender->selfCpu.Median() / files);
+		report->Bounded(contender->name + ": display updates in a run", "",
+		                contender->updates.Median());
+	}
+	// Reading and showing the progress: what one encoder's run takes beyond
+	// the same run without progress lines.
+	report->Bounded("progress: own CPU per encoder CPU", "%",
+	                100 * (one.selfCpu.Median() - quiet.selfCpu.Median()) /
+	                    one.childrenCpu.Median(),
+	                1);
+	report->Bounded("encoders' CPU, 1 encoder", "s", one.childrenCpu.Median());
+	report->Bounded("encoders' CPU, shell loop", "s", loop.childrenCpu.Median());
+	if (converter != nullptr)
+		report->Bounded("SoundConverter's CPU", "s", converter->childrenCpu.Median());
 }
 
 int
@@ -126,15 +259,18 @@ main(int argc, char** argv)
 {
 	int count = argc > 1 ? atoi(argv[1]) : 20;
 	double seconds = argc > 2 ? atof(argv[2]) : 10;
-	int repetitions = argc > 3 ? atoi(argv[3]) : 6;
-	if (count < 1 || seconds <= 0 || repetitions < 1) {
-		fprintf(stderr, "usage: bench_batch [files] [seconds] [pairs of runs]\n");
+	int rounds = argc > 3 ? atoi(argv[3]) : 5;
+	if (count < 1 || seconds <= 0 || rounds < 1) {
+		fprintf(stderr, "usage: bench_batch [files] [seconds] [rounds]\n");
 		return 2;
 	}
 	if (access(kEncoder, X_OK) != 0) {
 		fprintf(stderr, "bench_batch: %s is missing (package vorbis-tools)\n", kEncoder);
 		return 1;
 	}
+	bool withConverter = access(kSoundConverter, X_OK) == 0;
+	if (!withConverter)
+		fprintf(stderr, "bench_batch: %s is missing: measured without it\n", kSoundConverter);
 
 	ProgramSession session(kEncoder);
 	if (!session.IsReady())
@@ -148,7 +284,7 @@ main(int argc, char** argv)
 		}
 	}
 
-	// The program puts its options around each path; the loop must pass
+	// The program puts its options around each path; the others must pass
 	// the same ones.
 	char before[256] = "";
 	char after[256] = "";
@@ -159,39 +295,38 @@ main(int argc, char** argv)
 		session.Window()->tabView->encoderView->OptionsAfter(after);
 	});
 	if (before[0] != '\0' || after[0] != '\0') {
-		fprintf(stderr, "bench_batch: the program passes options the loop does not\n");
+		fprintf(stderr, "bench_batch: the program passes options the others do not\n");
 		return 1;
 	}
 
-	// Each pair runs in turn program first and loop first, so that neither
-	// gains from going second; the ratio of a pair's two runs, close in
-	// time, is the least disturbed by the load of the machine.
-	Samples program;
-	Samples loop;
-	Samples ratios;
-	for (int repetition = 0; repetition < repetitions; repetition++) {
-		bool programFirst = repetition % 2 == 0;
-		for (int turn = 0; turn < 2; turn++) {
-			bool runProgram = (turn == 0) == programFirst;
-			bool done =
-			    runProgram ? TimeProgram(&session, waves, &program) : TimeShellLoop(waves, &loop);
-			if (!done) {
-				fprintf(stderr, "bench_batch: a batch did not encode every file\n");
+	BatchBench bench(&session, waves);
+	std::vector<Contender> contenders = {
+	    {"program, 1 encoder", [&] { return bench.Program(1); }, {}, {}, {}, {}},
+	    {"program, 2 encoders", [&] { return bench.Program(2); }, {}, {}, {}, {}},
+	    {"program, 1 encoder, oggenc -Q", [&] { return bench.Program(1, true); }, {}, {}, {}, {}},
+	    {"oggenc shell loop", [&] { return bench.ShellLoop(); }, {}, {}, {}, {}},
+	};
+	if (withConverter) {
+		contenders.push_back(
+		    {"SoundConverter, 2 jobs", [&] { return bench.SoundConverter(); }, {}, {}, {}, {}});
+	}
+	for (int round = 0; round < rounds; round++) {
+		for (size_t turn = 0; turn < contenders.size(); turn++) {
+			Contender& contender = contenders[(turn + round) % contenders.size()];
+			if (!bench.Measure(&contender)) {
+				fprintf(stderr, "bench_batch: %s did not encode every file\n",
+				        contender.name.c_str());
 				return 1;
 			}
 		}
-		ratios.Add(program.Values().back() / loop.Values().back());
 	}
 
-	char title[160];
+	char title[200];
 	snprintf(title, sizeof(title),
-	         "Batch of %d x %g s WAV (44.1 kHz stereo 16-bit) through oggenc, %d pairs of "
-	         "runs (reference: shell loop)",
-	         count, seconds, repetitions);
+	         "Batch of %d x %g s WAV (44.1 kHz stereo 16-bit), %d rounds (reference: oggenc "
+	         "shell loop)",
+	         count, seconds, rounds);
 	Report report(title);
-	report.Compared("batch time, medians", "s", program.Median(), loop.Median(), 1.01);
-	report.Compared("batch time, fastest runs", "s", program.Minimum(), loop.Minimum());
-	report.Bounded("ratio within a pair, median", "", ratios.Median(), 1.01);
-	report.Bounded("ratio within a pair, largest", "", ratios.Maximum());
+	ReportFigures(&report, contenders, count, seconds >= 1);
 	return 0;
 }

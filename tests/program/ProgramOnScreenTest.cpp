@@ -229,8 +229,8 @@ private:
 	ChildProcess fProcess;
 };
 
-// The executable, copied with its encoder location set, as a user's copy
-// whose settings were stored before.
+// The executable, copied with its encoder location set and one encoder at a
+// time, as a user's copy whose settings were stored before.
 std::string
 CopyOfTheProgram(const TempDirectory& folder, const std::string& encoder)
 {
@@ -239,6 +239,9 @@ CopyOfTheProgram(const TempDirectory& folder, const std::string& encoder)
 	                           std::filesystem::copy_options::overwrite_existing);
 	std::string value = encoder + '\0';
 	EXPECT_EQ(setxattr(program.c_str(), "user.encoder_location", value.data(), value.size(), 0), 0);
+	// A copy written over an earlier one keeps its attributes.
+	int32 one = 1;
+	EXPECT_EQ(setxattr(program.c_str(), "user.parallel_encoders", &one, sizeof(one), 0), 0);
 	return program;
 }
 
@@ -267,17 +270,23 @@ TEST_F(ProgramOnScreen, TheProgramItselfEncodesSkipsStopsAndEndsOnSigterm)
 		ASSERT_TRUE(Screen().Settle(MessageLog::kTimeout));
 	}
 
-	// The real encoder on three files with awkward names; the first lasts
-	// long enough for the progress window to be seen.
+	// The real encoder, two at a time, on three files with awkward names
+	// and one that is not audio; the first lasts long enough for the
+	// progress window to be seen. The run ends with the report of the one
+	// that failed, which Enter closes.
 	std::vector<std::string> waves = {folder / "primo brano.wav", folder / "secondo \"citato\".wav",
 	                                  folder / "terzo; città.wav"};
 	ASSERT_TRUE(WaveFile::Write(waves[0], 90));
 	ASSERT_TRUE(WaveFile::Write(waves[1]));
 	ASSERT_TRUE(WaveFile::Write(waves[2]));
+	std::vector<std::string> files = waves;
+	files.insert(files.begin() + 1, folder.WriteFile("appunti.wav", "non audio\n"));
 	std::string program = CopyOfTheProgram(folder, "/usr/bin/oggenc");
+	int32 two = 2;
+	ASSERT_EQ(setxattr(program.c_str(), "user.parallel_encoders", &two, sizeof(two), 0), 0);
 	ASSERT_EQ(Attribute(program, "dont_clear_on_open"), "missing");
 	{
-		ProgramProcess running(program, WriteList("lista.vfl", waves));
+		ProgramProcess running(program, WriteList("lista.vfl", files));
 		ASSERT_TRUE(ProgramProcess::Click(kMain, places.encode));
 		EXPECT_NE(ProgramProcess::Window(kProgress), "");
 		for (const std::string& wave : waves) {
@@ -289,7 +298,11 @@ TEST_F(ProgramOnScreen, TheProgramItselfEncodesSkipsStopsAndEndsOnSigterm)
 			    << "\n"
 			    << report;
 		}
-		EXPECT_TRUE(WaitUntil([&] { return !ProgramProcess::IsShown(kProgress); }));
+		std::string report = ProgramProcess::Window("EncodeReport");
+		ASSERT_NE(report, "");
+		EXPECT_FALSE(ProgramProcess::IsShown(kProgress));
+		EXPECT_EQ(Command::Run({"xdotool", "windowfocus", "--sync", report, "key", "Return"}), 0);
+		EXPECT_TRUE(WaitUntil([&] { return !ProgramProcess::IsShown("EncodeReport"); }));
 		ASSERT_TRUE(ProgramProcess::Click(kMain, places.quit));
 		int status = running.WaitForExit();
 		EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;

@@ -1,12 +1,11 @@
 #include "ChildWatcher.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
 
 namespace BPrivate {
 
@@ -74,10 +73,6 @@ ChildWatcher::_Wake()
 void
 ChildWatcher::_Run()
 {
-	std::vector<pollfd> polled;
-	// For each entry after the first: its child, and whether it is the
-	// child's pipe rather than its pidfd.
-	std::vector<std::pair<team_id, bool>> owners;
 	for (;;) {
 		{
 			std::scoped_lock lock(fLock);
@@ -85,53 +80,74 @@ ChildWatcher::_Run()
 				return;
 			fChildren.merge(fNew);
 		}
-		polled.assign(1, pollfd{fWakeFd, POLLIN, 0});
-		owners.assign(1, {-1, false});
-		for (const auto& [child, watched] : fChildren) {
-			polled.push_back({watched.pidfd, POLLIN, 0});
-			owners.push_back({child, false});
-			if (watched.output >= 0) {
-				polled.push_back({watched.output, POLLIN, 0});
-				owners.push_back({child, true});
-			}
-		}
-		if (poll(polled.data(), polled.size(), -1) < 0)
+		int timeout = _BuildPollSet(system_time());
+		if (poll(fPolled.data(), fPolled.size(), timeout) < 0)
 			continue;
-		if ((polled[0].revents & POLLIN) != 0) {
+		if ((fPolled[0].revents & POLLIN) != 0) {
 			uint64_t count;
 			[[maybe_unused]] ssize_t taken = read(fWakeFd, &count, sizeof(count));
 		}
 		// Pipes first, so that what a child wrote goes before its end.
 		for (bool pipes : {true, false}) {
-			for (size_t i = 1; i < polled.size(); i++) {
-				if (polled[i].revents == 0 || owners[i].second != pipes)
+			for (size_t i = 1; i < fPolled.size(); i++) {
+				if (fPolled[i].revents == 0 || fOwners[i].second != pipes)
 					continue;
-				auto found = fChildren.find(owners[i].first);
+				auto found = fChildren.find(fOwners[i].first);
 				if (found == fChildren.end())
 					continue;
-				if (pipes) {
-					if (!_Read(found->first, found->second.output)) {
-						close(found->second.output);
-						found->second.output = -1;
-					}
-				} else {
-					_Ended(found->first, &found->second);
+				Child& watched = found->second;
+				if (!pipes) {
+					_Ended(found->first, &watched);
 					fChildren.erase(found);
+					continue;
+				}
+				bool full = false;
+				if (!_Read(found->first, watched.output, &full)) {
+					close(watched.output);
+					watched.output = -1;
+				} else if (!full) {
+					watched.quietUntil = system_time() + kOutputInterval;
 				}
 			}
 		}
 	}
 }
 
+int
+ChildWatcher::_BuildPollSet(bigtime_t now)
+{
+	fPolled.assign(1, pollfd{fWakeFd, POLLIN, 0});
+	fOwners.assign(1, {-1, false});
+	bigtime_t wake = B_INFINITE_TIMEOUT;
+	for (const auto& [child, watched] : fChildren) {
+		fPolled.push_back({watched.pidfd, POLLIN, 0});
+		fOwners.push_back({child, false});
+		if (watched.output < 0)
+			continue;
+		if (watched.quietUntil <= now) {
+			fPolled.push_back({watched.output, POLLIN, 0});
+			fOwners.push_back({child, true});
+		} else {
+			wake = std::min(wake, watched.quietUntil);
+		}
+	}
+	if (wake == B_INFINITE_TIMEOUT)
+		return -1;
+	// Rounded up, so that the pipe is due when the poll returns.
+	return (int)((wake - now + 999) / 1000);
+}
+
 bool
-ChildWatcher::_Read(team_id child, int output)
+ChildWatcher::_Read(team_id child, int output, bool* full)
 {
 	char buffer[kReadSize];
+	*full = false;
 	for (int reads = 0; reads < kReadsInARow; reads++) {
 		ssize_t got = read(output, buffer, sizeof(buffer));
 		if (got > 0) {
 			fOutputHook(child, buffer, (size_t)got);
-			if ((size_t)got < sizeof(buffer))
+			*full = (size_t)got == sizeof(buffer);
+			if (!*full)
 				return true;
 		} else if (got == 0) {
 			return false;
@@ -150,7 +166,8 @@ ChildWatcher::_Ended(team_id child, Child* watched)
 	// most) is all it wrote; a grandchild that keeps the pipe open is not
 	// waited for.
 	if (watched->output >= 0) {
-		_Read(child, watched->output);
+		bool full;
+		_Read(child, watched->output, &full);
 		close(watched->output);
 	}
 	// The hook runs before the child is reaped, while its process id

@@ -2,9 +2,12 @@
 // and reaps exactly those (never waitpid(-1), so other children of the
 // process are left to whoever started them). Each child is watched through
 // a pidfd; an eventfd wakes the thread for a new child or to stop. A child
-// may come with a pipe on its output, which the thread reads as it fills
-// and once more when the child has ended, so that everything the child
-// wrote is handed over before its end is.
+// may come with a pipe on its output, which the thread reads once more when
+// the child has ended, so that everything the child wrote is handed over
+// before its end is. Until then it reads a pipe at most every
+// kOutputInterval, unless the pipe was full: a child that writes a line at
+// a time costs a read per interval, not one per line, and one that floods
+// its pipe is never held up for long.
 //
 // Thread safety: Watch() may be called from any thread. The hooks run in
 // the watcher's thread, with no lock of the watcher held: the output hook
@@ -17,7 +20,10 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <poll.h>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include <OS.h>
 
@@ -29,6 +35,8 @@ public:
 	// number of the signal that ended it otherwise.
 	using ExitHook = std::function<void(team_id child, int32 how)>;
 	using OutputHook = std::function<void(team_id child, const char* data, size_t size)>;
+
+	static constexpr bigtime_t kOutputInterval = 100000;
 
 	ChildWatcher(ExitHook exitHook, OutputHook outputHook);
 	~ChildWatcher();
@@ -45,12 +53,18 @@ private:
 	struct Child {
 		int pidfd;
 		int output;
+		// When its pipe may be read again (system_time()).
+		bigtime_t quietUntil = 0;
 	};
 
 	void _Run();
 	void _Wake();
 	// Reads what the pipe holds now; false once it is at its end.
-	bool _Read(team_id child, int output);
+	// *full: the pipe may hold more.
+	bool _Read(team_id child, int output, bool* full);
+	// The poll timeout (milliseconds, -1 for none) until the first pipe
+	// left out for now may be read again.
+	int _BuildPollSet(bigtime_t now);
 	void _Ended(team_id child, Child* watched);
 
 	ExitHook fExitHook;
@@ -62,6 +76,10 @@ private:
 	int fWakeFd;
 	// The thread's own.
 	std::map<team_id, Child> fChildren;
+	// The poll set: after the eventfd, each child's pidfd and, when it may
+	// be read, its pipe; for each, its child and whether it is the pipe.
+	std::vector<pollfd> fPolled;
+	std::vector<std::pair<team_id, bool>> fOwners;
 	std::thread fThread;
 };
 
