@@ -145,8 +145,14 @@ VFApp::_EncoderQuit(BMessage* message)
 	int32 how;
 	if (mainWindow->isEncoding && message->FindRef("be:ref", &ref) == B_OK &&
 	    ref == mainWindow->encoderRef && message->FindInt32("be:team", &team) == B_OK &&
-	    message->FindInt32("be:exit", &how) == B_OK)
+	    message->FindInt32("be:exit", &how) == B_OK) {
+		// The last of what it wrote comes with its end.
+		const void* data;
+		ssize_t size;
+		if (message->FindData("be:data", B_RAW_TYPE, &data, &size) == B_OK)
+			mainWindow->EncoderWrote(team, static_cast<const char*>(data), (size_t)size);
 		mainWindow->EncoderQuit(team, how);
+	}
 	mainWindow->Unlock();
 }
 

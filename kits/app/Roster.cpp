@@ -202,7 +202,9 @@ BRoster::_Watcher() const
 	std::scoped_lock lock(fLock);
 	if (fChildWatcher == nullptr) {
 		fChildWatcher = std::make_unique<ChildWatcher>(
-		    [this](team_id ended, int32 how) { _ChildEnded(ended, how); },
+		    [this](team_id ended, int32 how, const std::string& lastOutput) {
+			    _ChildEnded(ended, how, lastOutput);
+		    },
 		    [this](team_id child, const char* data, size_t size) {
 			    _ChildOutput(child, data, size);
 		    });
@@ -211,7 +213,7 @@ BRoster::_Watcher() const
 }
 
 void
-BRoster::_ChildEnded(team_id child, int32 how) const
+BRoster::_ChildEnded(team_id child, int32 how, const std::string& lastOutput) const
 {
 	std::scoped_lock lock(fLock);
 	auto found = fChildren.find(child);
@@ -225,7 +227,20 @@ BRoster::_ChildEnded(team_id child, int32 how) const
 	notice.AddRef("be:ref", &ended.ref);
 	notice.AddInt32("be:team", child);
 	notice.AddInt32("be:exit", how);
-	_Send(&notice, B_REQUEST_QUIT);
+	for (const Watcher& watcher : fWatchers) {
+		bool quit = (watcher.events & B_REQUEST_QUIT) != 0;
+		bool wantsOutput = (watcher.events & B_REQUEST_OUTPUT) != 0 && !lastOutput.empty();
+		if (!wantsOutput) {
+			if (quit)
+				watcher.target.SendMessage(&notice);
+			continue;
+		}
+		BMessage message(quit ? notice : BMessage(B_SOME_APP_OUTPUT));
+		if (!quit)
+			message.AddInt32("be:team", child);
+		message.AddData("be:data", B_RAW_TYPE, lastOutput.data(), (ssize_t)lastOutput.size());
+		watcher.target.SendMessage(&message);
+	}
 }
 
 void
@@ -235,16 +250,9 @@ BRoster::_ChildOutput(team_id child, const char* data, size_t size) const
 	BMessage output(B_SOME_APP_OUTPUT);
 	output.AddInt32("be:team", child);
 	output.AddData("be:data", B_RAW_TYPE, data, (ssize_t)size);
-	_Send(&output, B_REQUEST_OUTPUT);
-}
-
-// Called with the watchers' lock held.
-void
-BRoster::_Send(BMessage* notice, uint32 event) const
-{
 	for (const Watcher& watcher : fWatchers) {
-		if ((watcher.events & event) != 0)
-			watcher.target.SendMessage(notice);
+		if ((watcher.events & B_REQUEST_OUTPUT) != 0)
+			watcher.target.SendMessage(&output);
 	}
 }
 

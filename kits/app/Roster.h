@@ -21,13 +21,18 @@
 //
 // Standard error, not BeOS's: a program started by file while some
 // messenger watches with B_REQUEST_OUTPUT writes its standard error into a
-// pipe that the roster's thread reads; every read goes to each messenger
-// then watching with B_REQUEST_OUTPUT as a B_SOME_APP_OUTPUT message with
-// "be:team" (int32) and "be:data" (B_RAW_TYPE, the bytes as written, cut
-// anywhere). All of a program's output is sent before its quit notice. Such
-// a child starts with SIGPIPE blocked, so that once this program has gone a
-// write to the pipe fails instead of ending it. Other children share this
-// program's standard error.
+// pipe that the roster's thread reads, at most ten times a second (see
+// ChildWatcher); every read goes to each messenger then watching with
+// B_REQUEST_OUTPUT as a B_SOME_APP_OUTPUT message with "be:team" (int32)
+// and "be:data" (B_RAW_TYPE, the bytes as written, cut anywhere). What the
+// pipe still held when the program ended goes with its end: in the quit
+// notice, as its "be:data", to a messenger that watches both, in a message
+// of its own before the notice otherwise. So a program's output always
+// arrives before its end, and one that ends within a tenth of a second
+// costs no message but its notice. Such a child starts with SIGPIPE
+// blocked, so that once this program has gone a write to the pipe fails
+// instead of ending it. Other children share this program's standard
+// error.
 //
 // Notices are sent with the watchers' lock held, so none arrives for a
 // messenger after StopWatching() has returned.
@@ -39,6 +44,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include <EntryRef.h>
@@ -127,9 +133,8 @@ private:
 	                const entry_ref* ref, bool announce, team_id* team) const;
 	bool _WantsOutput() const;
 	BPrivate::ChildWatcher* _Watcher() const;
-	void _ChildEnded(team_id child, int32 how) const;
+	void _ChildEnded(team_id child, int32 how, const std::string& lastOutput) const;
 	void _ChildOutput(team_id child, const char* data, size_t size) const;
-	void _Send(BMessage* notice, uint32 event) const;
 
 	mutable std::mutex fLock;
 	mutable std::map<team_id, Child> fChildren;

@@ -56,7 +56,9 @@ ChildWatcher::Watch(team_id child, int output)
 		return status_from_errno(errno);
 	{
 		std::scoped_lock lock(fLock);
-		fNew[child] = Child{pidfd, output};
+		// The first read waits an interval too: all that a child that ends
+		// sooner wrote then comes in one read, at its end.
+		fNew[child] = Child{pidfd, output, system_time() + kOutputInterval};
 	}
 	_Wake();
 	return B_OK;
@@ -165,9 +167,16 @@ ChildWatcher::_Ended(team_id child, Child* watched)
 	// The child is gone, so what its pipe holds now (a pipe's worth at
 	// most) is all it wrote; a grandchild that keeps the pipe open is not
 	// waited for.
+	std::string lastOutput;
 	if (watched->output >= 0) {
-		bool full;
-		_Read(child, watched->output, &full);
+		char buffer[kReadSize];
+		for (int reads = 0; reads < kReadsInARow; reads++) {
+			ssize_t got = read(watched->output, buffer, sizeof(buffer));
+			if (got > 0)
+				lastOutput.append(buffer, (size_t)got);
+			else if (got == 0 || errno != EINTR)
+				break;
+		}
 		close(watched->output);
 	}
 	// The hook runs before the child is reaped, while its process id
@@ -176,7 +185,7 @@ ChildWatcher::_Ended(team_id child, Child* watched)
 	int32 how = 0;
 	if (waitid(P_PID, (id_t)child, &info, WEXITED | WNOWAIT) == 0)
 		how = info.si_code == CLD_EXITED ? info.si_status : -info.si_status;
-	fExitHook(child, how);
+	fExitHook(child, how, lastOutput);
 	while (waitpid(child, nullptr, 0) < 0 && errno == EINTR) {
 	}
 	close(watched->pidfd);

@@ -3,16 +3,18 @@
 // process are left to whoever started them). Each child is watched through
 // a pidfd; an eventfd wakes the thread for a new child or to stop. A child
 // may come with a pipe on its output, which the thread reads once more when
-// the child has ended, so that everything the child wrote is handed over
-// before its end is. Until then it reads a pipe at most every
-// kOutputInterval, unless the pipe was full: a child that writes a line at
-// a time costs a read per interval, not one per line, and one that floods
-// its pipe is never held up for long.
+// the child has ended and hands to the exit hook with the end, so that
+// everything the child wrote is known by then. Until then it reads a pipe
+// at most every
+// kOutputInterval, the first time one interval after the child started,
+// unless the pipe was full: a child that writes a line at a time costs a
+// read per interval, not one per line (one in all if it ends within the
+// interval), and one that floods its pipe is never held up for long.
 //
 // Thread safety: Watch() may be called from any thread. The hooks run in
 // the watcher's thread, with no lock of the watcher held: the output hook
-// for every read, the exit hook once the child has ended and just before
-// it is reaped. Deleting the watcher stops its thread; children still
+// for every read while the child runs, the exit hook once the child has
+// ended and just before it is reaped. Deleting the watcher stops its thread; children still
 // running keep running and are no longer reaped by it.
 #ifndef _CHILD_WATCHER_H
 #define _CHILD_WATCHER_H
@@ -21,6 +23,7 @@
 #include <map>
 #include <mutex>
 #include <poll.h>
+#include <string>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -32,8 +35,10 @@ namespace BPrivate {
 class ChildWatcher {
 public:
 	// how: the exit status (0 to 255) when the child exited, minus the
-	// number of the signal that ended it otherwise.
-	using ExitHook = std::function<void(team_id child, int32 how)>;
+	// number of the signal that ended it otherwise; lastOutput: what its
+	// pipe held then.
+	using ExitHook =
+	    std::function<void(team_id child, int32 how, const std::string& lastOutput)>;
 	using OutputHook = std::function<void(team_id child, const char* data, size_t size)>;
 
 	static constexpr bigtime_t kOutputInterval = 100000;
@@ -59,8 +64,8 @@ private:
 
 	void _Run();
 	void _Wake();
-	// Reads what the pipe holds now; false once it is at its end.
-	// *full: the pipe may hold more.
+	// Reads what the pipe holds now, for the output hook; false once it is
+	// at its end. *full: the pipe may hold more.
 	bool _Read(team_id child, int output, bool* full);
 	// The poll timeout (milliseconds, -1 for none) until the first pipe
 	// left out for now may be read again.

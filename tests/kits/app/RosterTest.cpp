@@ -252,23 +252,44 @@ TEST_F(Roster, WatchingAgainReplacesTheEvents)
 }
 
 // The standard error of children started while someone watches it: every
-// byte, before the end, also when a child floods it; SIGPIPE is blocked in
-// such a child only, so that it outlives this program's end of the pipe.
-TEST_F(Roster, HandsOverStandardErrorBeforeTheEnd)
+// byte, before the end or with it, also when a child floods it; SIGPIPE is
+// blocked in such a child only, so that it outlives this program's end of
+// the pipe.
+TEST_F(Roster, HandsOverStandardErrorBeforeTheEndOrWithIt)
 {
 	std::shared_ptr<MessageLog> quitOnly;
 	BMessenger quitWatcher = StartLooper(quitOnly);
+	std::shared_ptr<MessageLog> outputOnly;
+	BMessenger outputWatcher = StartLooper(outputOnly);
 	ASSERT_EQ(fRoster.StartWatching(quitWatcher, B_REQUEST_QUIT), B_OK);
+	ASSERT_EQ(fRoster.StartWatching(outputWatcher, B_REQUEST_OUTPUT), B_OK);
 	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT | B_REQUEST_OUTPUT), B_OK);
+	// What came before the end, then what came with it.
+	auto received = [](const std::vector<BMessage>& messages, team_id team) {
+		std::string bytes;
+		for (const BMessage& message : messages) {
+			int32 from = -1;
+			const void* data = nullptr;
+			ssize_t size = 0;
+			EXPECT_EQ(message.FindInt32("be:team", &from), B_OK);
+			EXPECT_EQ(from, team);
+			if (message.FindData("be:data", B_RAW_TYPE, &data, &size) == B_OK)
+				bytes.append(static_cast<const char*>(data), size);
+		}
+		return bytes;
+	};
 	struct Case {
 		const char* mode;
 		std::string text;
 		size_t bytes;
+		int32 how;
 	};
 	std::string text = "\t[ 47.0%] [ 0m03s remaining] |\rERROR: nessun file\n";
-	for (const Case& test : {Case{"fail", text, text.size()}, Case{"output", "", 8u << 20}}) {
+	for (const Case& test :
+	     {Case{"fail", text, text.size(), 1}, Case{"output", "", 8u << 20, 0}}) {
 		SCOPED_TRACE(test.mode);
 		size_t first = fNotices->Count();
+		size_t firstOutput = outputOnly->Count();
 		fEncoderLog->SetStandardError(test.text);
 		team_id team = LaunchEncoder(test.mode);
 		ASSERT_TRUE(Polling::WaitUntil(
@@ -278,27 +299,32 @@ TEST_F(Roster, HandsOverStandardErrorBeforeTheEnd)
 		    },
 		    MessageLog::kTimeout));
 		std::vector<BMessage> messages = fNotices->Messages();
-		std::string received;
-		for (size_t i = first; i + 1 < messages.size(); i++) {
+		messages.erase(messages.begin(), messages.begin() + first);
+		for (size_t i = 0; i + 1 < messages.size(); i++)
 			ASSERT_EQ(messages[i].what, (uint32)B_SOME_APP_OUTPUT) << i;
-			int32 from = -1;
-			const void* data = nullptr;
-			ssize_t size = 0;
-			EXPECT_EQ(messages[i].FindInt32("be:team", &from), B_OK);
-			EXPECT_EQ(from, team);
-			ASSERT_EQ(messages[i].FindData("be:data", B_RAW_TYPE, &data, &size), B_OK);
-			received.append(static_cast<const char*>(data), size);
-		}
-		EXPECT_EQ(received.size(), test.bytes);
+		std::string bytes = received(messages, team);
+		EXPECT_EQ(bytes.size(), test.bytes);
 		if (!test.text.empty()) {
-			EXPECT_EQ(received, test.text);
+			EXPECT_EQ(bytes, test.text);
 		}
-		ExpectNotice(*fNotices, messages.size() - 1, team, test.mode == std::string("fail") ? 1 : 0);
+		ExpectNotice(*fNotices, first + messages.size() - 1, team, test.how);
+
+		// Who watches the output alone gets all of it in messages of its
+		// own.
+		ASSERT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
+		std::vector<BMessage> outputs = outputOnly->Messages();
+		outputs.erase(outputs.begin(), outputs.begin() + firstOutput);
+		for (const BMessage& output : outputs)
+			EXPECT_EQ(output.what, (uint32)B_SOME_APP_OUTPUT);
+		EXPECT_EQ(received(outputs, team), bytes);
 	}
 	fEncoderLog->SetStandardError("");
 	ASSERT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
-	for (const BMessage& message : quitOnly->Messages())
-		EXPECT_EQ(message.what, (uint32)B_SOME_APP_QUIT) << "output only to who asked for it";
+	for (const BMessage& message : quitOnly->Messages()) {
+		EXPECT_EQ(message.what, (uint32)B_SOME_APP_QUIT);
+		EXPECT_EQ(message.GetInfo("be:data", nullptr), B_NAME_NOT_FOUND)
+		    << "output only to who asked for it";
+	}
 
 	auto blocksSigpipe = [](team_id team) {
 		std::ifstream status("/proc/" + std::to_string(team) + "/status");
@@ -313,6 +339,7 @@ TEST_F(Roster, HandsOverStandardErrorBeforeTheEnd)
 	EXPECT_TRUE(blocksSigpipe(captured));
 	EXPECT_EQ(kill_team(captured), B_OK);
 	ASSERT_EQ(fRoster.StopWatching(fWatcher), B_OK);
+	ASSERT_EQ(fRoster.StopWatching(outputWatcher), B_OK);
 	team_id plain = LaunchEncoder("hang");
 	EXPECT_FALSE(blocksSigpipe(plain));
 	EXPECT_EQ(kill_team(plain), B_OK);
