@@ -1,11 +1,13 @@
 // screen_tour: runs the program's application object on the real screen
 // (DISPLAY) and saves a screenshot of each tab of its main window, of the
-// progress window and of a stop alert in the folder given, for
+// progress window with one encoder and with two, of a stop alert and of the
+// report of a run in which files failed in the folder given, for
 // scripts/screenshots. It prints how long the main window took to come on
 // the screen.
 #include <Alert.h>
 #include <Autolock.h>
 #include <LooperList.h>
+#include <StatusBar.h>
 #include <StringView.h>
 
 #include <Version.h>
@@ -16,6 +18,7 @@
 
 #include "FltkDisplay.h"
 #include "app/VFApp.h"
+#include "encode/EncodeReport.h"
 #include "encode/ProgressWindow.h"
 #include "tests/support/ApplicationThread.h"
 #include "tests/support/Command.h"
@@ -99,11 +102,36 @@ main(int argc, char** argv)
 		BAutolock lock(progress);
 		progress->fileNameView->SetText("/home/utente/Musica/02 - Secondo brano.wav");
 		progress->fileNumberView->SetText("File 2 di 3");
+		progress->FileBar(0)->SetTo(47, nullptr, "47%");
+		progress->runBar->SetTo(38, "Tempo rimanente: 1m 20s", "38%");
 	}
 	progress->Show();
 	progress->MoveTo(main->Frame().left + 50, main->Frame().top + 50);
 	done = Shoot(*display, "Stato della codifica", folder + "/progress.png") && done;
+	{
+		BAutolock lock(progress);
+		progress->SetEncoders(2);
+		progress->fileNumberView->SetText("File 4 di 12");
+		progress->FileBar(0)->SetTo(81, "/home/utente/Musica/03 - Terzo brano.wav", "81%");
+		progress->FileBar(1)->SetTo(12, "/home/utente/Musica/04 - Quarto brano.wav", "12%");
+		progress->runBar->SetTo(22, "Tempo rimanente: 2m 5s", "22%");
+	}
+	done = Shoot(*display, "Stato della codifica", folder + "/progress-2.png") && done;
 	progress->Hide();
+
+	std::string report = EncodeReport::Text(
+	    {{"/home/utente/Musica/note.txt",
+	      "ERROR: Input file \"/home/utente/Musica/note.txt\" is not a supported format"},
+	     {"/home/utente/Musica/rotto.wav", "ERROR: Cannot open input file \"/home/utente/Musica/"
+	                                       "rotto.wav\": Permission denied"}},
+	    12);
+	std::thread reported([report] {
+		(new BAlert("EncodeReport", report.c_str(), "OK", nullptr, nullptr, B_WIDTH_AS_USUAL,
+		            B_STOP_ALERT))
+		    ->Go();
+	});
+	done = Shoot(*display, "EncodeReport", folder + "/report.png") && done;
+	reported.detach();
 
 	// Built by the thread that shows it, as a window must be.
 	std::thread answer([] {
