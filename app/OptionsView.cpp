@@ -129,9 +129,9 @@ OptionsView::_AddEncodersField(float top, int32 marked)
 	menu->SetRadioMode(true);
 	menu->SetLabelFromMarked(true);
 
-	BMenuField* field =
-	    new BMenuField(BRect(0, top, Bounds().right, top + 20), "ParallelEncoders",
-	                   "Codifiche contemporanee:", menu, B_FOLLOW_LEFT | B_FOLLOW_TOP, kControlFlags);
+	BMenuField* field = new BMenuField(BRect(0, top, Bounds().right, top + 20), "ParallelEncoders",
+	                                   "Codifiche contemporanee:", menu,
+	                                   B_FOLLOW_LEFT | B_FOLLOW_TOP, kControlFlags);
 	field->SetDivider(std::ceil(StringWidth("Codifiche contemporanee:")) + 8);
 	field->ResizeToPreferred();
 	AddChild(field);

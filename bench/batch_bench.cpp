@@ -132,9 +132,9 @@ public:
 	{
 		for (const std::string& wave : fWaves) {
 			fBeside.push_back(Stem(wave) + ".ogg");
-			fConverted.push_back(session->Folder() /
-			                     ("converted/" +
-			                      std::filesystem::path(Stem(wave)).filename().string() + ".ogg"));
+			fConverted.push_back(
+			    session->Folder() /
+			    ("converted/" + std::filesystem::path(Stem(wave)).filename().string() + ".ogg"));
 		}
 		std::filesystem::create_directories(session->Folder() / "converted");
 	}
@@ -159,7 +159,8 @@ public:
 	{
 		RemoveAll(fBeside);
 		std::vector<std::string> command = {
-		    "/bin/sh", "-c", std::string("for f in \"$@\"; do ") + kEncoder + " \"$f\"; done", "sh"};
+		    "/bin/sh", "-c", std::string("for f in \"$@\"; do ") + kEncoder + " \"$f\"; done",
+		    "sh"};
 		command.insert(command.end(), fWaves.begin(), fWaves.end());
 		int status;
 		{
@@ -174,9 +175,14 @@ public:
 	SoundConverter()
 	{
 		RemoveAll(fConverted);
-		std::vector<std::string> command = {kSoundConverter, "-b", "-f",
-		                                    "ogg",           "-q", "0.3",
-		                                    "-o",            fSession->Folder() / "converted"};
+		std::vector<std::string> command = {kSoundConverter,
+		                                    "-b",
+		                                    "-f",
+		                                    "ogg",
+		                                    "-q",
+		                                    "0.3",
+		                                    "-o",
+		                                    fSession->Folder() / "converted"};
 		command.insert(command.end(), fWaves.begin(), fWaves.end());
 		pid_t pid;
 		{
@@ -244,10 +250,9 @@ ReportFigures(Report* report, const std::vector<Contender>& contenders, int file
 	}
 	// Reading and showing the progress: what one encoder's run takes beyond
 	// the same run without progress lines.
-	report->Bounded("progress: own CPU per encoder CPU", "%",
-	                100 * (one.selfCpu.Median() - quiet.selfCpu.Median()) /
-	                    one.childrenCpu.Median(),
-	                1);
+	report->Bounded(
+	    "progress: own CPU per encoder CPU", "%",
+	    100 * (one.selfCpu.Median() - quiet.selfCpu.Median()) / one.childrenCpu.Median(), 1);
 	report->Bounded("encoders' CPU, 1 encoder", "s", one.childrenCpu.Median());
 	report->Bounded("encoders' CPU, shell loop", "s", loop.childrenCpu.Median());
 	if (converter != nullptr)

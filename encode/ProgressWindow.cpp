@@ -25,8 +25,8 @@ ProgressWindow::ProgressWindow(BWindow* target)
 	AddChild(backView);
 
 	fCaption =
-	    new BStringView(BRect(5, 5, kRight, 6), "NowEncoding", "Codifica in corso del file:",
-	                    B_FOLLOW_LEFT | B_FOLLOW_TOP, B_WILL_DRAW);
+	    new BStringView(BRect(5, 5, kRight, 6), "NowEncoding",
+	                    "Codifica in corso del file:", B_FOLLOW_LEFT | B_FOLLOW_TOP, B_WILL_DRAW);
 	fCaption->ResizeToPreferred();
 	backView->AddChild(fCaption);
 	_Build(1);
@@ -150,8 +150,7 @@ ProgressWindow::_AddBar(BRect frame, const char* name)
 
 // At its preferred size, aimed at the target.
 BButton*
-ProgressWindow::_AddButton(BPoint leftTop, const char* name, const char* label,
-                           BMessage* message)
+ProgressWindow::_AddButton(BPoint leftTop, const char* name, const char* label, BMessage* message)
 {
 	BButton* button =
 	    new BButton(BRect(leftTop.x, leftTop.y, leftTop.x + 75, leftTop.y + 26), name, label,

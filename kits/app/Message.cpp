@@ -102,8 +102,8 @@ BMessage::AddData(const char* name, type_code type, const void* data, ssize_t nu
 	if (data == nullptr || numBytes < 0)
 		return B_BAD_VALUE;
 	// Those types keep their values in a form of their own.
-	for (type_code own : {B_STRING_TYPE, B_BOOL_TYPE, B_INT32_TYPE, B_INT64_TYPE, B_REF_TYPE,
-	                      B_POINTER_TYPE}) {
+	for (type_code own :
+	     {B_STRING_TYPE, B_BOOL_TYPE, B_INT32_TYPE, B_INT64_TYPE, B_REF_TYPE, B_POINTER_TYPE}) {
 		if (type == own)
 			return B_BAD_TYPE;
 	}

@@ -57,8 +57,7 @@ public:
 	status_t FindPointer(const char* name, void** pointer) const;
 	status_t FindPointer(const char* name, int32 index, void** pointer) const;
 	// The bytes stay the message's: valid while it lives unchanged.
-	status_t FindData(const char* name, type_code type, const void** data,
-	                  ssize_t* numBytes) const;
+	status_t FindData(const char* name, type_code type, const void** data, ssize_t* numBytes) const;
 	status_t FindData(const char* name, type_code type, int32 index, const void** data,
 	                  ssize_t* numBytes) const;
 

@@ -10,8 +10,7 @@ using BPrivate::ViewState;
 
 static const float kDefaultBarHeight = 16;
 
-BStatusBar::BStatusBar(BRect frame, const char* name, const char* label,
-                       const char* trailingLabel)
+BStatusBar::BStatusBar(BRect frame, const char* name, const char* label, const char* trailingLabel)
     : BView(frame, name, B_FOLLOW_LEFT | B_FOLLOW_TOP, B_WILL_DRAW),
       fLabel(label != nullptr ? label : ""),
       fTrailingLabel(trailingLabel != nullptr ? trailingLabel : ""), fValue(0), fMax(100),

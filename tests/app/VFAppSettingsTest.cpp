@@ -107,8 +107,7 @@ protected:
 	Store(const Settings& settings)
 	{
 		return Run({"write", settings.encoderLocation, settings.dontCloseOnAdd ? "1" : "0",
-		            settings.dontClearOnOpen ? "1" : "0",
-		            settings.selfRegisterMimeType ? "1" : "0",
+		            settings.dontClearOnOpen ? "1" : "0", settings.selfRegisterMimeType ? "1" : "0",
 		            std::to_string(settings.parallelEncoders)});
 	}
 

@@ -7,11 +7,12 @@
 namespace {
 
 // What the real encoder writes on its standard error for a short file.
-const std::string kEncoded = "Opening with wav module: WAV file reader\n"
-                             "Encoding \"t.wav\" to \n         \"t.ogg\" \nat quality 3.00\n"
-                             "\r\t[ 32.5%] [ 0m00s remaining] | \r\t[ 63.5%] [ 0m00s remaining] / "
-                             "\r\t[ 94.4%] [ 0m00s remaining] - \n\nDone encoding file \"t.ogg\"\n\n"
-                             "\tFile length:  0m 03.0s\n\tAverage bitrate: 27.2 kb/s\n\n";
+const std::string kEncoded =
+    "Opening with wav module: WAV file reader\n"
+    "Encoding \"t.wav\" to \n         \"t.ogg\" \nat quality 3.00\n"
+    "\r\t[ 32.5%] [ 0m00s remaining] | \r\t[ 63.5%] [ 0m00s remaining] / "
+    "\r\t[ 94.4%] [ 0m00s remaining] - \n\nDone encoding file \"t.ogg\"\n\n"
+    "\tFile length:  0m 03.0s\n\tAverage bitrate: 27.2 kb/s\n\n";
 
 struct Case {
 	const char* name;
@@ -39,8 +40,7 @@ TEST(EncoderOutput, ReadsProgressAndKeepsTheLastLineWhereverThePiecesAreCut)
 	     0.5f, "ERROR: disco pieno"},
 	    {"no percentage", "\r\tEncoding [ 0m03s so far] |\r[100]\r[ x%]\r[5%", 0, "[5%"},
 	    {"over a hundred", "[ 150.0%]\n", 1, "[ 150.0%]"},
-	    {"a long line, cut between characters", longLine + "\n", 0,
-	     std::string(98, 'x') + "è..."},
+	    {"a long line, cut between characters", longLine + "\n", 0, std::string(98, 'x') + "è..."},
 	    {"a flood without an end", std::string(100000, 'y'), 0, std::string(100, 'y') + "..."},
 	};
 	for (const Case& test : cases) {

@@ -179,7 +179,8 @@ TEST_P(ProgressWindowTest, FollowsTheFontInHeightButNeverInWidth)
 	EXPECT_EQ(salta.bottom, row.bottom) << "level with the bar";
 	EXPECT_EQ(row.right, salta.left - 5);
 	float step = std::max(barHeight, buttonHeight) + 4;
-	EXPECT_EQ(user.View(kProgress, "FileBar3").frame, row.OffsetToCopy(row.left, row.top + 2 * step));
+	EXPECT_EQ(user.View(kProgress, "FileBar3").frame,
+	          row.OffsetToCopy(row.left, row.top + 2 * step));
 	EXPECT_EQ(user.View(kProgress, "RunBar").frame.top, number.top + 3 * step + 2);
 	EXPECT_FALSE(display.FindView(kProgress, "FileName")) << "the names are in the rows";
 	EXPECT_FALSE(display.FindView(kProgress, "SkipFile"));

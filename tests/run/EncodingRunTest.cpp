@@ -316,10 +316,9 @@ TEST_F(EncodingRunTest, TheRealEncoderWritesOggVorbisFilesBesideTheWavesAndSaysW
 	std::string line = "ERROR: Input file \"" + text + "\" is not a supported format";
 	if (line.size() > EncoderOutput::kMaxLineLength)
 		line = line.substr(0, EncoderOutput::kMaxLineLength) + "...";
-	user.ExpectAlert("EncodeReport",
-	                 "Codifica terminata: 1 file su 3 non sono stati codificati.\n" + text + ": " +
-	                     line,
-	                 0);
+	user.ExpectAlert(
+	    "EncodeReport",
+	    "Codifica terminata: 1 file su 3 non sono stati codificati.\n" + text + ": " + line, 0);
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	ASSERT_TRUE(WaitForRunEnd());
 	EXPECT_EQ(display.CountExpectedAlerts(), 0);

@@ -37,8 +37,7 @@ public:
 	// how: the exit status (0 to 255) when the child exited, minus the
 	// number of the signal that ended it otherwise; lastOutput: what its
 	// pipe held then.
-	using ExitHook =
-	    std::function<void(team_id child, int32 how, const std::string& lastOutput)>;
+	using ExitHook = std::function<void(team_id child, int32 how, const std::string& lastOutput)>;
 	using OutputHook = std::function<void(team_id child, const char* data, size_t size)>;
 
 	static constexpr bigtime_t kOutputInterval = 100000;

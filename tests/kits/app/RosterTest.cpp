@@ -285,8 +285,7 @@ TEST_F(Roster, HandsOverStandardErrorBeforeTheEndOrWithIt)
 		int32 how;
 	};
 	std::string text = "\t[ 47.0%] [ 0m03s remaining] |\rERROR: nessun file\n";
-	for (const Case& test :
-	     {Case{"fail", text, text.size(), 1}, Case{"output", "", 8u << 20, 0}}) {
+	for (const Case& test : {Case{"fail", text, text.size(), 1}, Case{"output", "", 8u << 20, 0}}) {
 		SCOPED_TRACE(test.mode);
 		size_t first = fNotices->Count();
 		size_t firstOutput = outputOnly->Count();

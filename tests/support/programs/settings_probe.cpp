@@ -23,8 +23,8 @@ Print(const VFApp& app)
 {
 	for (const char* c = app.encoderLocation; *c != '\0'; c++)
 		printf("%02x", (unsigned char)*c);
-	printf("\n%d\n%d\n%d\n%d\n", app.dontCloseOnAdd, app.dontClearOnOpen,
-	       app.selfRegisterMimeType, (int)app.parallelEncoders);
+	printf("\n%d\n%d\n%d\n%d\n", app.dontCloseOnAdd, app.dontClearOnOpen, app.selfRegisterMimeType,
+	       (int)app.parallelEncoders);
 }
 
 int
