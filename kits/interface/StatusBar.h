@@ -1,11 +1,10 @@
 // BStatusBar: a bar that fills as work progresses, with a line of text
 // above it: the label and then the text at the left, the trailing text and
 // then the trailing label at the right. The value runs from 0 to the
-// maximum value (100 unless set), and is kept within them.
+// maximum value, 100, and is kept within them.
 //
 // Preferred size: its width as it is; as high as a line of the font
-// (ascent, descent and leading), 2 more, and the bar's height (16 unless
-// set).
+// (ascent, descent and leading), 2 more, and the bar's height, 16.
 //
 // Display: only a change of what it shows goes to the display, so setting
 // the same value and texts again costs nothing.
@@ -24,23 +23,6 @@ public:
 
 	// The value and both texts at once; a null text is an empty one.
 	void SetTo(float value, const char* text = nullptr, const char* trailingText = nullptr);
-	// SetTo() with the value moved by delta.
-	void Update(float delta, const char* text = nullptr, const char* trailingText = nullptr);
-	// Back to 0 with empty texts, and new labels.
-	void Reset(const char* label = nullptr, const char* trailingLabel = nullptr);
-	void SetText(const char* text);
-	void SetTrailingText(const char* text);
-	// The value is brought within the new maximum.
-	void SetMaxValue(float max);
-	void SetBarHeight(float height);
-
-	float CurrentValue() const;
-	float MaxValue() const;
-	float BarHeight() const;
-	const char* Label() const;
-	const char* TrailingLabel() const;
-	const char* Text() const;
-	const char* TrailingText() const;
 
 	void GetPreferredSize(float* width, float* height) override;
 
@@ -48,17 +30,13 @@ protected:
 	void FillState(BPrivate::ViewState* state) const override;
 
 private:
-	// Sets what changed and tells the display only then.
-	void _Set(float value, const char* text, const char* trailingText);
-	static void _Change(std::string* field, const char* text, bool* changed);
+	static bool _Change(std::string* field, const char* text);
 
 	std::string fLabel;
 	std::string fTrailingLabel;
 	std::string fText;
 	std::string fTrailingText;
 	float fValue;
-	float fMax;
-	float fBarHeight;
 };
 
 #endif // _STATUS_BAR_H

@@ -91,13 +91,12 @@ struct ViewState {
 	int32 selectedTab = -1;
 
 	// Status bars: label and text at the left, trailingText and
-	// trailingLabel at the right, above a bar barHeight high, filled to
-	// barValue of barMax.
+	// trailingLabel at the right, above the bar, which fills the rest of
+	// the frame and is filled to barValue of barMax.
 	std::string trailingLabel;
 	std::string trailingText;
 	float barValue = 0;
 	float barMax = 100;
-	float barHeight = 0;
 
 	// Scroll views.
 	bool horizontalBar = false;
