@@ -342,7 +342,7 @@ TEST_F(Roster, HandsOverStandardErrorBeforeTheEndOrWithIt)
 	team_id plain = LaunchEncoder("hang");
 	EXPECT_FALSE(blocksSigpipe(plain));
 	EXPECT_EQ(kill_team(plain), B_OK);
-	EXPECT_TRUE(WaitForProcessEnd(plain));
+	EXPECT_TRUE(Polling::WaitForProcessEnd(plain, MessageLog::kTimeout));
 }
 
 TEST_F(Roster, ChildrenOutliveTheRoster)
