@@ -3,34 +3,9 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
-namespace {
+#include <Utf8.h>
 
-// The length of the valid UTF-8 sequence at text, 0 when there is none.
-int
-SequenceLength(const unsigned char* text, char32_t* character)
-{
-	unsigned char lead = text[0];
-	int length = lead < 0x80         ? 1
-	             : (lead >> 5) == 6  ? 2
-	             : (lead >> 4) == 14 ? 3
-	             : (lead >> 3) == 30 ? 4
-	                                 : 0;
-	if (length == 0)
-		return 0;
-	char32_t value = length == 1 ? lead : lead & (0x7F >> length);
-	for (int index = 1; index < length; index++) {
-		if ((text[index] & 0xC0) != 0x80)
-			return 0;
-		value = (value << 6) | (text[index] & 0x3F);
-	}
-	static const char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-	if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-		return 0;
-	*character = value;
-	return length;
-}
-
-} // namespace
+using BPrivate::Utf8;
 
 FltkFontMetrics::FltkFontMetrics() : fHeight{0, 0, 0} {}
 
@@ -76,7 +51,7 @@ FltkFontMetrics::Height() const
 bool
 FltkFontMetrics::Width(const char* text, float* width, std::u32string* missing) const
 {
-	std::u32string characters = Characters(text);
+	std::u32string characters = Utf8::Characters(text);
 	std::scoped_lock lock(fLock);
 	*width = 0;
 	for (char32_t character : characters) {
@@ -87,26 +62,6 @@ FltkFontMetrics::Width(const char* text, float* width, std::u32string* missing) 
 			*width += found->second;
 	}
 	return missing->empty();
-}
-
-std::u32string
-FltkFontMetrics::Characters(const char* text)
-{
-	std::u32string characters;
-	if (text == nullptr)
-		return characters;
-	const unsigned char* byte = reinterpret_cast<const unsigned char*>(text);
-	while (*byte != 0) {
-		char32_t character;
-		int length = SequenceLength(byte, &character);
-		if (length == 0) {
-			character = *byte;
-			length = 1;
-		}
-		characters.push_back(character);
-		byte += length;
-	}
-	return characters;
 }
 
 std::u32string

@@ -40,9 +40,6 @@ public:
 	// false, with the unknown characters in *missing.
 	bool Width(const char* text, float* width, std::u32string* missing) const;
 
-	// The characters of UTF-8 text; a byte that starts no valid character
-	// counts as the Latin-1 character of that value.
-	static std::u32string Characters(const char* text);
 	// The printable Latin-1 characters, measured when the screen opens.
 	static std::u32string Latin1();
 

@@ -1,13 +1,14 @@
 #include "FltkTextView.h"
 
 #include <algorithm>
+#include <climits>
 
-#include "FltkUtf8.h"
+#include <Utf8.h>
 
 using namespace BPrivate;
 
 FltkTextView::FltkTextView(int32 token)
-    : Fl_Input(0, 0, 1, 1), FltkWidget(ViewKind::TextView, token), fMaxBytes(0)
+    : Fl_Input(0, 0, 1, 1), FltkWidget(ViewKind::TextView, token), fMaxBytes(INT32_MAX)
 {
 	callback(_Changed);
 	when(FL_WHEN_CHANGED);
@@ -42,7 +43,7 @@ FltkTextView::_Changed(Fl_Widget* widget, void*)
 {
 	FltkTextView* input = static_cast<FltkTextView*>(widget);
 	std::string typed = input->value();
-	std::string text = FltkUtf8::CutToBytes(typed, input->fMaxBytes);
+	std::string text = Utf8::CutToBytes(typed, input->fMaxBytes);
 	if (text != typed) {
 		int position = std::min(input->position(), (int)text.size());
 		input->value(text.c_str());

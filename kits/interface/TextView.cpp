@@ -5,27 +5,12 @@
 #include <Message.h>
 
 #include <Display.h>
+#include <Utf8.h>
 
 using BPrivate::kMsgTextChanged;
+using BPrivate::Utf8;
 using BPrivate::ViewKind;
 using BPrivate::ViewState;
-
-namespace {
-
-// The longest start of text that has at most limit bytes and ends on a
-// whole UTF-8 character.
-std::string
-CutToBytes(const std::string& text, int32 limit)
-{
-	if ((int32)text.size() <= limit)
-		return text;
-	size_t end = limit;
-	while (end > 0 && (text[end] & 0xC0) == 0x80)
-		end--;
-	return text.substr(0, end);
-}
-
-} // namespace
 
 BTextView::BTextView(BRect frame, const char* name, BRect textRect, uint32 resizingMode,
                      uint32 flags)
@@ -104,7 +89,7 @@ BTextView::HandleDisplayInput(BMessage* input)
 	}
 	if (!fEditable || input->FindString("be:text", &text) != B_OK)
 		return;
-	if (CutToBytes(text, fMaxBytes) != fText)
+	if (Utf8::CutToBytes(text, fMaxBytes) != fText)
 		_Change(text);
 }
 
@@ -121,7 +106,7 @@ BTextView::FillState(ViewState* state) const
 void
 BTextView::_Change(const char* text)
 {
-	fText = CutToBytes(text != nullptr ? text : "", fMaxBytes);
+	fText = Utf8::CutToBytes(text != nullptr ? text : "", fMaxBytes);
 	Invalidate();
 	TextChanged();
 }

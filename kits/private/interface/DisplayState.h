@@ -7,6 +7,7 @@
 #ifndef DISPLAY_STATE_H
 #define DISPLAY_STATE_H
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -68,9 +69,11 @@ struct ViewState {
 	// own coordinates.
 	float divider = 0;
 
-	// Text views and string views; the text of a status bar too.
+	// Text views and string views; the text of a status bar too. A text
+	// view holds at most maxBytes bytes; the kits' views have no limit
+	// until one is set.
 	std::string text;
-	int32 maxBytes = 0;
+	int32 maxBytes = INT32_MAX;
 
 	// List views: one text per row, and the selected rows in order.
 	list_view_type listType = B_SINGLE_SELECTION_LIST;
