@@ -15,6 +15,7 @@
 
 #include "FltkText.h"
 #include <Display.h>
+#include <NodeFlavors.h>
 
 using namespace BPrivate;
 
@@ -47,21 +48,6 @@ FltkFilePanel::FltkFilePanel(const WindowState& state, Listener listener)
       fName(nullptr), fCancel(nullptr), fDefault(nullptr), fWasShown(false)
 {
 	_Build();
-}
-
-bool
-FltkFilePanel::Suits(const std::string& path, uint32 flavors)
-{
-	struct stat entry;
-	if (lstat(path.c_str(), &entry) != 0)
-		return false;
-	if (S_ISLNK(entry.st_mode)) {
-		if ((flavors & B_SYMLINK_NODE) != 0)
-			return true;
-		if (stat(path.c_str(), &entry) != 0)
-			return false;
-	}
-	return (flavors & (S_ISDIR(entry.st_mode) ? B_DIRECTORY_NODE : B_FILE_NODE)) != 0;
 }
 
 void
@@ -197,7 +183,8 @@ FltkFilePanel::_ConfirmOpen()
 	BMessage confirm(kMsgPanelConfirmed);
 	for (const std::string& path : chosen) {
 		entry_ref ref;
-		if (!Suits(path, panel.nodeFlavors) || get_ref_for_path(path.c_str(), &ref) != B_OK) {
+		if (!NodeFlavors::Suits(path, panel.nodeFlavors) ||
+		    get_ref_for_path(path.c_str(), &ref) != B_OK) {
 			fl_beep();
 			return;
 		}

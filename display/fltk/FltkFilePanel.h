@@ -27,10 +27,6 @@ class FltkFilePanel : public FltkWindow {
 public:
 	FltkFilePanel(const BPrivate::WindowState& state, Listener listener);
 
-	// Whether a panel with these node flavours lets the user choose the
-	// entry at path; a link counts as itself or as what it points to.
-	static bool Suits(const std::string& path, uint32 flavors);
-
 protected:
 	void SyncContent() override;
 	void CloseRequested(bool escape) override;
