@@ -34,7 +34,7 @@ Now()
 
 FltkDisplay::FltkDisplay()
     : fOpened(Now()), fWakeSent(false), fWorking(false), fBatches(0), fQuitting(false),
-      fScreen(nullptr), fLastWork(0), fTimerSet(false), fShownCounter(0)
+      fScreen(nullptr), fLastWork(0), fTimerSet(false)
 {
 }
 
@@ -80,7 +80,7 @@ FltkDisplay::RemoveWindow(int32 window)
 		screen.Remove(window);
 		std::scoped_lock lock(fReportLock);
 		fReports.erase(window);
-		fShownOrder.erase(window);
+		fOrder.Forget(window);
 		fReportChanged.notify_all();
 	});
 }
@@ -306,8 +306,7 @@ FltkDisplay::_Reported(const WindowReport& report)
 	std::scoped_lock lock(fReportLock);
 	WindowReport& stored = fReports[report.token];
 	bigtime_t firstDrawn = stored.firstDrawn;
-	if (report.shown && !stored.shown)
-		fShownOrder[report.token] = ++fShownCounter;
+	fOrder.Note(report.token, report.shown);
 	stored = report;
 	stored.firstDrawn = firstDrawn >= 0 || report.draws == 0 ? firstDrawn : Now() - fOpened;
 	fReportChanged.notify_all();
@@ -316,20 +315,9 @@ FltkDisplay::_Reported(const WindowReport& report)
 const FltkDisplay::WindowReport*
 FltkDisplay::_Find(const std::string& title) const
 {
-	const WindowReport* best = nullptr;
-	uint64 bestOrder = 0;
-	for (const auto& [token, report] : fReports) {
-		if (report.title != title)
-			continue;
-		auto order = fShownOrder.find(token);
-		uint64 shownOrder = order != fShownOrder.end() ? order->second : 0;
-		// A shown window wins over hidden ones, the one shown last over
-		// the others.
-		if (best == nullptr || (report.shown && !best->shown) ||
-		    (report.shown == best->shown && shownOrder > bestOrder)) {
-			best = &report;
-			bestOrder = shownOrder;
-		}
-	}
-	return best;
+	auto found = fReports.find(fOrder.Pick([&](int32 window) {
+		auto report = fReports.find(window);
+		return report != fReports.end() && report->second.title == title;
+	}));
+	return found != fReports.end() ? &found->second : nullptr;
 }

@@ -33,6 +33,7 @@
 
 #include "FltkFontMetrics.h"
 #include <Display.h>
+#include <WindowOrder.h>
 
 class FltkScreen;
 
@@ -118,8 +119,7 @@ private:
 	mutable std::mutex fReportLock;
 	mutable std::condition_variable fReportChanged;
 	std::map<int32, WindowReport> fReports;
-	std::map<int32, uint64> fShownOrder;
-	uint64 fShownCounter;
+	BPrivate::WindowOrder fOrder;
 };
 
 #endif // FLTK_DISPLAY_H
