@@ -147,20 +147,13 @@ protected:
 	WindowState
 	ShowAbout()
 	{
-		user.ExpectAlert("AboutDialog", kAboutText + BuildStamp(), HeadlessDisplay::kKeepAlertOpen);
+		user.ExpectAlert("AboutDialog", kAboutText + BuildStamp(), TestUser::kKeepAlertOpen);
 		EXPECT_EQ(be_app_messenger.SendMessage(B_ABOUT_REQUESTED), B_OK);
 		if (!display.WaitForShown("AboutDialog", MessageLog::kTimeout)) {
 			ADD_FAILURE() << "the About box did not come";
 			return WindowState();
 		}
 		return display.FindWindow("AboutDialog").value_or(WindowState());
-	}
-
-	bool
-	Press(int32 button)
-	{
-		EXPECT_EQ(display.PressAlertButton("AboutDialog", button), "");
-		return user.WaitIdle();
 	}
 
 	// The next line a stub wrote, without its newline; empty when none
@@ -246,13 +239,13 @@ TEST_F(VFAppAbout, ShowsNineLinesAndTwoButtons)
 	ASSERT_EQ(lines[8].substr(0, prefix.size()), prefix);
 	EXPECT_TRUE(IsStamp(lines[8].substr(prefix.size()))) << lines[8];
 
-	EXPECT_TRUE(Press(1));
+	EXPECT_TRUE(user.PressAlertButton("AboutDialog", 1));
 }
 
 TEST_F(VFAppAbout, CloseDoesNothingElse)
 {
 	ShowAbout();
-	ASSERT_TRUE(Press(1));
+	ASSERT_TRUE(user.PressAlertButton("AboutDialog", 1));
 	// An opener would have been started before the application came to
 	// rest: it would still run, or would have written its line.
 	EXPECT_FALSE(ProcessRuns(fOpener));
@@ -261,19 +254,19 @@ TEST_F(VFAppAbout, CloseDoesNothingElse)
 
 	// The application goes on: the box comes again.
 	EXPECT_EQ(ShowAbout().alert.text, kAboutText + BuildStamp());
-	EXPECT_TRUE(Press(1));
+	EXPECT_TRUE(user.PressAlertButton("AboutDialog", 1));
 }
 
 TEST_F(VFAppAbout, OpenSiteHandsTheWebAddressAloneToTheDesktop)
 {
 	ShowAbout();
-	ASSERT_TRUE(Press(0));
+	ASSERT_TRUE(user.PressAlertButton("AboutDialog", 0));
 	EXPECT_EQ(NextOpenerLine(), std::string("1 <") + kWebAddress + ">");
 	EXPECT_EQ(user.ShownWindows(), kOnlyTheMainWindow);
 
 	// Once per press.
 	ShowAbout();
-	ASSERT_TRUE(Press(0));
+	ASSERT_TRUE(user.PressAlertButton("AboutDialog", 0));
 	EXPECT_EQ(NextOpenerLine(), std::string("1 <") + kWebAddress + ">");
 	EXPECT_EQ(Unread(), "");
 }
@@ -282,7 +275,7 @@ TEST_F(VFAppAbout, AMissingOpenerIsNotReported)
 {
 	fEnvironment.Set("PATH", fTemp / "nowhere");
 	ShowAbout();
-	EXPECT_TRUE(Press(0));
+	EXPECT_TRUE(user.PressAlertButton("AboutDialog", 0));
 	EXPECT_EQ(user.ShownWindows(), kOnlyTheMainWindow);
 	EXPECT_EQ(Unread(), "");
 }

@@ -156,7 +156,7 @@ protected:
 	Shown
 	Answer(const std::function<void()>& operation, const char* title, const char* text)
 	{
-		user.ExpectAlert(title, text, HeadlessDisplay::kKeepAlertOpen);
+		user.ExpectAlert(title, text, TestUser::kKeepAlertOpen);
 		Watchdog watchdog(3 * MessageLog::kTimeout);
 		std::thread thread(operation);
 		Shown shown;
@@ -166,7 +166,7 @@ protected:
 				shown = {alert->title, alert->alert.text, alert->alert.buttons, alert->alert.type,
 				         alert->alert.buttonWidth};
 			}
-			EXPECT_EQ(display.PressAlertButton(title, 0), "");
+			EXPECT_TRUE(user.PressAlertButton(title, 0));
 		} else
 			ADD_FAILURE() << "no alert " << title << " was shown";
 		thread.join();

@@ -195,7 +195,8 @@ TEST_F(ProgressWindowTest, ButtonsReachTheMainWindowOnly)
 	Build();
 	progress->Show();
 	ASSERT_TRUE(user.IsShown(kProgress));
-	EXPECT_NE(display.Click(kMain, "Nothing"), "") << "the modal window blocks the main window";
+	EXPECT_NE(user.Refusal([&] { user.Click(kMain, "Nothing"); }), "")
+	    << "the modal window blocks the main window";
 
 	ASSERT_TRUE(user.Click(kProgress, "SkipFile"));
 	ASSERT_TRUE(user.Click(kProgress, "StopEncoding"));

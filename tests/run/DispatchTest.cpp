@@ -117,7 +117,7 @@ TEST_F(DispatchTest, AListThatVanishesAfterItWasChosenIsReportedAndChangesNothin
 	// The application holds the choice until the file is gone.
 	ASSERT_TRUE(user.WaitIdle());
 	ASSERT_TRUE(be_app->Lock());
-	EXPECT_EQ(display.ConfirmOpenPanel("Apri lista", {list}), "");
+	EXPECT_EQ(user.Refusal([&] { user.ConfirmOpenPanel("Apri lista", {list}); }), "");
 	unlink(list.c_str());
 	be_app->Unlock();
 	ASSERT_TRUE(user.WaitIdle());
@@ -182,7 +182,7 @@ TEST_F(DispatchTest, FilesAndPanelRepliesAfterTheMainWindowHasClosedAreDropped)
 	save.AddRef("directory", &directory);
 	save.AddString("name", "tardi.vfl");
 	be_app->PostMessage(&save);
-	EXPECT_EQ(display.ClickCloseBox(kMain), "");
+	EXPECT_EQ(user.Refusal([&] { user.ClickCloseBox(kMain); }), "");
 	EXPECT_TRUE(WaitUntil([&] { return !mainWindow.IsValid(); }));
 	be_app->Unlock();
 

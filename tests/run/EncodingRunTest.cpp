@@ -105,7 +105,7 @@ TEST_F(EncodingRunTest, ShowsProgressAndSkipsAndStopsAHangingEncoder)
 		EXPECT_EQ(progress.frame.LeftTop(), main.frame.LeftTop() + BPoint(50, 50));
 		EXPECT_EQ(user.View(kProgress, "FileNumber").text, "File 1 di 3");
 		// The progress window is modal: the main window takes no input.
-		EXPECT_FALSE(display.Click(kMain, "CloseButton").empty());
+		EXPECT_NE(user.Refusal([&] { user.Click(kMain, "CloseButton"); }), "");
 
 		team_id first = EncoderTeam();
 		ASSERT_TRUE(user.Click(kProgress, "SkipFile"));
@@ -142,7 +142,7 @@ TEST_F(EncodingRunTest, FilesWhoseEncoderFailedOrCrashedAreReportedAtTheEnd)
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	ASSERT_TRUE(WaitForRunEnd());
 	EXPECT_EQ(log->Records().size(), 2u);
-	EXPECT_EQ(display.CountExpectedAlerts(), 0);
+	EXPECT_EQ(user.CountExpectedAlerts(), 0);
 
 	// The last line the encoder wrote, progress before it or not.
 	log->SetMode("fail");
@@ -155,7 +155,7 @@ TEST_F(EncodingRunTest, FilesWhoseEncoderFailedOrCrashedAreReportedAtTheEnd)
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	ASSERT_TRUE(WaitForRunEnd());
 	EXPECT_EQ(log->Records().size(), 4u);
-	EXPECT_EQ(display.CountExpectedAlerts(), 0);
+	EXPECT_EQ(user.CountExpectedAlerts(), 0);
 
 	// Megabytes on its output and on its error go where they go, nothing
 	// waits for them, and a run that failed nowhere ends in silence.
@@ -211,7 +211,7 @@ TEST_F(EncodingRunTest, TwoEncodersShowARowEachAndEndAloneOrTogether)
 	EXPECT_FALSE(IsEncoding());
 	EXPECT_FALSE(user.IsShown(kProgress));
 	EXPECT_EQ(log->Records().size(), 3u);
-	EXPECT_TRUE(display.TakeProblems().empty()) << "no report of files ended by the user";
+	EXPECT_TRUE(user.TakeProblems().empty()) << "no report of files ended by the user";
 }
 
 TEST_F(EncodingRunTest, FourEncodersThatEndAtOnceStartEachFileExactlyOnce)
@@ -321,8 +321,8 @@ TEST_F(EncodingRunTest, TheRealEncoderWritesOggVorbisFilesBesideTheWavesAndSaysW
 	    "Codifica terminata: 1 file su 3 non sono stati codificati.\n" + text + ": " + line, 0);
 	ASSERT_TRUE(user.Click(kMain, "EncodeButton"));
 	ASSERT_TRUE(WaitForRunEnd());
-	EXPECT_EQ(display.CountExpectedAlerts(), 0);
-	EXPECT_TRUE(display.TakeProblems().empty());
+	EXPECT_EQ(user.CountExpectedAlerts(), 0);
+	EXPECT_TRUE(user.TakeProblems().empty());
 
 	for (const std::string& wave : waves) {
 		std::string ogg = wave.substr(0, wave.size() - 4) + ".ogg";

@@ -18,7 +18,7 @@ void
 HeadlessFixture::TearDown()
 {
 	user.WaitIdle();
-	EXPECT_EQ(display.CountExpectedAlerts(), 0) << "expected alerts never came";
+	EXPECT_EQ(user.CountExpectedAlerts(), 0) << "expected alerts never came";
 	for (BLooper* looper : LooperList::Loopers()) {
 		BWindow* window = dynamic_cast<BWindow*>(looper);
 		if (window != nullptr && window->Lock())

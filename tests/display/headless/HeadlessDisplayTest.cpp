@@ -8,6 +8,7 @@
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingLooper.h"
 #include "tests/support/TempDirectory.h"
+#include "tests/support/TestUser.h"
 
 using BPrivate::kMsgPanelCancelled;
 using BPrivate::ViewKind;
@@ -30,8 +31,8 @@ MakeView(int32 token, int32 parent, const std::string& name, ViewKind kind = Vie
 	return view;
 }
 
-// Drives the display with hand-made updates; the posted input lands in a
-// recording looper.
+// Drives the display with hand-made updates and a user acts on them; the
+// posted input lands in a recording looper.
 class Headless : public ::testing::Test {
 protected:
 	void
@@ -71,7 +72,17 @@ protected:
 		return messages;
 	}
 
+	// Checks that the user refuses the action for that reason.
+	void
+	ExpectRefused(const std::function<void()>& action, const std::string& reason)
+	{
+		std::string refusal = user.Refusal(action);
+		EXPECT_NE(refusal.find(reason), std::string::npos)
+		    << "refused for \"" << refusal << "\", not for \"" << reason << "\"";
+	}
+
 	HeadlessDisplay display;
+	TestUser user{display};
 	std::shared_ptr<MessageLog> log = std::make_shared<MessageLog>();
 	RecordingLooper* target = new RecordingLooper(log);
 };
@@ -129,7 +140,7 @@ TEST_F(Headless, TypingStopsAtTheByteLimitCharacterByCharacter)
 	update.views.back().maxBytes = 4;
 	display.Update(update);
 
-	EXPECT_EQ(display.Type("Opzioni", "Extra", "cèd"), "");
+	EXPECT_TRUE(user.Type("Opzioni", "Extra", "cèd"));
 	std::vector<BMessage> typed = Posted(2);
 	const char* text = nullptr;
 	int32 view = 0;
@@ -157,17 +168,19 @@ TEST_F(Headless, ActionsNeedAReachableView)
 	update.views.back().enabled = false;
 	display.Update(update);
 
-	EXPECT_NE(display.Click("Principale", "Browse"), "");
-	EXPECT_NE(display.Click("Principale", "Encode"), "");
-	EXPECT_NE(display.Click("Principale", "TabView"), "");
-	EXPECT_NE(display.Click("Nessuna", "Encode"), "");
-	EXPECT_NE(display.SelectTab("Principale", "TabView", 2), "");
-	EXPECT_EQ(display.SelectTab("Principale", "TabView", 1), "");
+	ExpectRefused([&] { user.Click("Principale", "Browse"); }, "on a tab that is not shown");
+	ExpectRefused([&] { user.Click("Principale", "Encode"); }, "Encode is disabled");
+	ExpectRefused([&] { user.Click("Principale", "TabView"); }, "neither a button");
+	ExpectRefused([&] { user.Click("Principale", "Nothing"); }, "no view Nothing");
+	ExpectRefused([&] { user.Click("Nessuna", "Encode"); }, "no window Nessuna");
+	ExpectRefused([&] { user.SelectTab("Principale", "TabView", "Altro"); }, "no tab Altro");
+	EXPECT_TRUE(user.SelectTab("Principale", "TabView", "Opzioni"));
 
 	display.Update(Window(2, "Modale", true, B_MODAL_APP_WINDOW_FEEL));
-	EXPECT_NE(display.SelectTab("Principale", "TabView", 1), "");
+	ExpectRefused([&] { user.SelectTab("Principale", "TabView", "File"); },
+	              "blocked by a modal window");
 	display.Update(Window(1, "Principale", false));
-	EXPECT_NE(display.ClickCloseBox("Principale"), "");
+	ExpectRefused([&] { user.ClickCloseBox("Principale"); }, "no window Principale is shown");
 	Posted(1);
 }
 
@@ -184,18 +197,18 @@ TEST_F(Headless, OpenPanelsTakeWhatTheirFlavoursAllow)
 	update.window.kind = WindowKind::FilePanel;
 	update.window.panel.nodeFlavors = B_FILE_NODE;
 	display.Update(update);
-	EXPECT_NE(display.ConfirmOpenPanel("Posizione di Oggenc", {folder.Path()}), "");
-	EXPECT_NE(display.ConfirmOpenPanel("Posizione di Oggenc", {folderLink}), "");
-	EXPECT_NE(display.ConfirmOpenPanel("Posizione di Oggenc", {folder / "missing"}), "");
-	EXPECT_NE(display.ConfirmOpenPanel("Posizione di Oggenc", {file, link}), "")
-	    << "single selection";
-	EXPECT_NE(display.ConfirmSavePanel("Posizione di Oggenc", folder.Path(), "x"), "");
-	EXPECT_EQ(display.ConfirmOpenPanel("Posizione di Oggenc", {link}), "");
+	const char* kPanel = "Posizione di Oggenc";
+	ExpectRefused([&] { user.ConfirmOpenPanel(kPanel, {folder.Path()}); }, "node flavours");
+	ExpectRefused([&] { user.ConfirmOpenPanel(kPanel, {folderLink}); }, "node flavours");
+	ExpectRefused([&] { user.ConfirmOpenPanel(kPanel, {folder / "missing"}); }, "missing");
+	ExpectRefused([&] { user.ConfirmOpenPanel(kPanel, {file, link}); }, "takes one entry");
+	ExpectRefused([&] { user.ConfirmSavePanel(kPanel, folder.Path(), "x"); }, "an open panel");
+	EXPECT_TRUE(user.ConfirmOpenPanel(kPanel, {link}));
 
 	update.window.panel.nodeFlavors = B_FILE_NODE | B_SYMLINK_NODE;
 	update.window.panel.multipleSelection = true;
 	display.Update(update);
-	EXPECT_EQ(display.ConfirmOpenPanel("Posizione di Oggenc", {folderLink, file}), "");
+	EXPECT_TRUE(user.ConfirmOpenPanel(kPanel, {folderLink, file}));
 
 	std::vector<BMessage> confirmed = Posted(2);
 	entry_ref ref;
@@ -214,11 +227,11 @@ TEST_F(Headless, SavePanelsNeedAFolderAndAName)
 	update.window.panel.save = true;
 	display.Update(update);
 
-	EXPECT_NE(display.ConfirmSavePanel("Salva lista", file, "x"), "");
-	EXPECT_NE(display.ConfirmSavePanel("Salva lista", folder.Path(), ""), "");
-	EXPECT_NE(display.ConfirmOpenPanel("Salva lista", {file}), "");
-	EXPECT_EQ(display.ConfirmSavePanel("Salva lista", folder.Path(), "lista"), "");
-	EXPECT_EQ(display.CancelPanel("Salva lista"), "");
+	ExpectRefused([&] { user.ConfirmSavePanel("Salva lista", file, "x"); }, "no folder");
+	ExpectRefused([&] { user.ConfirmSavePanel("Salva lista", folder.Path(), ""); }, "no name");
+	ExpectRefused([&] { user.ConfirmOpenPanel("Salva lista", {file}); }, "a save panel");
+	EXPECT_TRUE(user.ConfirmSavePanel("Salva lista", folder.Path(), "lista"));
+	EXPECT_TRUE(user.CancelPanel("Salva lista"));
 
 	std::vector<BMessage> posted = Posted(2);
 	entry_ref directory;
@@ -232,8 +245,8 @@ TEST_F(Headless, SavePanelsNeedAFolderAndAName)
 
 TEST_F(Headless, AlertsAreAnsweredInTheOrderTheyWereExpected)
 {
-	display.ExpectAlert("MimeInstalled", "Tipo MIME installato.", 0);
-	display.ExpectAlert("MimeDeleted", "Tipo MIME cancellato.", 1);
+	user.ExpectAlert("MimeInstalled", "Tipo MIME installato.", 0);
+	user.ExpectAlert("MimeDeleted", "Tipo MIME cancellato.", 1);
 	WindowUpdate alert = Window(1, "MimeDeleted", true, B_MODAL_APP_WINDOW_FEEL);
 	alert.window.kind = WindowKind::Alert;
 	alert.window.alert.text = "Tipo MIME cancellato.";
@@ -250,10 +263,10 @@ TEST_F(Headless, AlertsAreAnsweredInTheOrderTheyWereExpected)
 	presses[1].FindInt32("be:index", &second);
 	EXPECT_EQ(first, 2) << "a mismatch presses the rightmost button";
 	EXPECT_EQ(second, 1);
-	std::vector<std::string> problems = display.TakeProblems();
+	std::vector<std::string> problems = user.TakeProblems();
 	ASSERT_EQ(problems.size(), 1u);
 	EXPECT_NE(problems[0].find("expected alert MimeInstalled"), std::string::npos) << problems[0];
-	EXPECT_TRUE(display.TakeProblems().empty());
-	EXPECT_EQ(display.CountExpectedAlerts(), 0);
+	EXPECT_TRUE(user.TakeProblems().empty());
+	EXPECT_EQ(user.CountExpectedAlerts(), 0);
 	EXPECT_FALSE(display.WaitForShown("Mai", 1000));
 }

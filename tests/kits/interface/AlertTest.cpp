@@ -48,7 +48,7 @@ TEST_F(Alerts, UnexpectedOrDifferentAlertsAreReportedAndClosedWithTheRightmostBu
 	user.ExpectAlert("MimeInstalled", "Tipo MIME installato.", 0);
 	EXPECT_EQ((new BAlert("MimeDeleted", "Tipo MIME cancellato.", "OK", "Annulla"))->Go(), 1);
 
-	std::vector<std::string> problems = display.TakeProblems();
+	std::vector<std::string> problems = user.TakeProblems();
 	ASSERT_EQ(problems.size(), 2u);
 	EXPECT_NE(problems[0].find("unexpected alert AboutDialog"), std::string::npos) << problems[0];
 	EXPECT_NE(problems[1].find("MimeDeleted"), std::string::npos) << problems[1];
@@ -74,7 +74,7 @@ TEST_F(Alerts, GoBlocksOnlyTheCallingWindowAndShowsItsLatestState)
 	other->Run();
 	window->Show();
 
-	user.ExpectAlert("ReadmeDialog", "File leggimi non trovato!", HeadlessDisplay::kKeepAlertOpen);
+	user.ExpectAlert("ReadmeDialog", "File leggimi non trovato!", TestUser::kKeepAlertOpen);
 	BMessenger(window).SendMessage('ASK');
 	ASSERT_TRUE(display.WaitForShown("ReadmeDialog", MessageLog::kTimeout));
 
@@ -84,15 +84,16 @@ TEST_F(Alerts, GoBlocksOnlyTheCallingWindowAndShowsItsLatestState)
 	std::optional<ViewState> shown = display.FindView("Principale", "Status");
 	ASSERT_TRUE(shown);
 	EXPECT_EQ(shown->text, "durante");
-	EXPECT_NE(display.Click("Principale", "Status"), "") << "the alert is modal";
+	EXPECT_NE(user.Refusal([&] { user.Click("Principale", "Status"); }), "")
+	    << "the alert is modal";
 	std::optional<WindowState> alert = display.FindWindow("ReadmeDialog");
 	ASSERT_TRUE(alert);
 	EXPECT_EQ(alert->alert.type, B_STOP_ALERT);
 	EXPECT_EQ(alert->alert.buttons, (std::vector<std::string>{"OK"}));
 	EXPECT_EQ(alert->feel, B_MODAL_APP_WINDOW_FEEL);
 
-	EXPECT_NE(display.PressAlertButton("ReadmeDialog", 1), "");
-	EXPECT_EQ(display.PressAlertButton("ReadmeDialog", 0), "");
+	EXPECT_NE(user.Refusal([&] { user.PressAlertButton("ReadmeDialog", 1); }), "");
+	EXPECT_TRUE(user.PressAlertButton("ReadmeDialog", 0));
 	std::future<int32> pressed = answer.get_future();
 	ASSERT_EQ(pressed.wait_for(std::chrono::microseconds(MessageLog::kTimeout)),
 	          std::future_status::ready);
@@ -107,7 +108,7 @@ TEST_F(Alerts, QuitRoundEndsAnOpenAlertWithMinusOne)
 {
 	ApplicationThread application(
 	    [] { return new BApplication("application/x-vnd.Vorlix-AlertTest"); });
-	user.ExpectAlert("AboutDialog", kAboutText, HeadlessDisplay::kKeepAlertOpen);
+	user.ExpectAlert("AboutDialog", kAboutText, TestUser::kKeepAlertOpen);
 	std::promise<int32> answer;
 	std::thread asker([&] {
 		answer.set_value((new BAlert("AboutDialog", kAboutText, "Apri sito", "Chiudi"))->Go());

@@ -134,7 +134,7 @@ TEST_F(Controls, DisabledControlsTakeNoInput)
 	window->Show();
 
 	user.WaitIdle();
-	EXPECT_NE(display.Click(kTitle, "Ok"), "");
+	EXPECT_NE(user.Refusal([&] { user.Click(kTitle, "Ok"); }), "");
 
 	// Input that was on its way when the control was disabled is dropped
 	// by the control itself.

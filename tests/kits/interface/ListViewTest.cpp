@@ -110,7 +110,7 @@ TEST_F(Lists, ClicksSelectShiftExtendsControlToggles)
 	EXPECT_EQ(list->CurrentSelection(1), -1);
 	window->Unlock();
 	user.WaitIdle();
-	EXPECT_NE(display.ClickRow(kTitle, "FilesList", 5), "");
+	EXPECT_NE(user.Refusal([&] { user.ClickRow(kTitle, "FilesList", 5); }), "");
 }
 
 TEST_F(Lists, SingleSelectionListsKeepOneRow)

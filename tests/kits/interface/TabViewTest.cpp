@@ -64,7 +64,8 @@ TEST_F(Tabs, LabelsAreTheViewsNamesAndTheFirstTabStartsSelected)
 TEST_F(Tabs, OnlyTheSelectedPageTakesInputAndPagesKeepTheirState)
 {
 	user.WaitIdle();
-	EXPECT_NE(display.Type(kTitle, "ExtraParam", "-q 5"), "") << "its tab is not shown";
+	EXPECT_NE(user.Refusal([&] { user.Type(kTitle, "ExtraParam", "-q 5"); }), "")
+	    << "its tab is not shown";
 
 	ASSERT_TRUE(user.SelectTab(kTitle, "TabView", "Opzioni di Oggenc"));
 	ASSERT_TRUE(window->Lock());
@@ -72,7 +73,7 @@ TEST_F(Tabs, OnlyTheSelectedPageTakesInputAndPagesKeepTheirState)
 	EXPECT_TRUE(tabs->TabAt(1)->IsSelected());
 	window->Unlock();
 	ASSERT_TRUE(user.Type(kTitle, "ExtraParam", "-q 5"));
-	EXPECT_NE(display.Click(kTitle, "AddFiles"), "") << "its tab is not shown";
+	EXPECT_NE(user.Refusal([&] { user.Click(kTitle, "AddFiles"); }), "") << "its tab is not shown";
 
 	ASSERT_TRUE(window->Lock());
 	tabs->Select(0);

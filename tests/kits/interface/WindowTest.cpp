@@ -92,7 +92,7 @@ TEST_F(Windows, WindowsWithoutCloseBoxCannotBeClosed)
 	window->Show();
 
 	user.WaitIdle();
-	EXPECT_NE(display.ClickCloseBox("Stato della codifica"), "");
+	EXPECT_NE(user.Refusal([&] { user.ClickCloseBox("Stato della codifica"); }), "");
 	BMessenger(window).SendMessage(kMsgCloseBox);
 	user.WaitIdle();
 	EXPECT_EQ(window->asked, 0);
@@ -126,14 +126,14 @@ TEST_F(Windows, ModalWindowBlocksTheOthersWhileShown)
 	ASSERT_TRUE(user.Click("Principale", "Button"));
 	modal->Show();
 	user.WaitIdle();
-	EXPECT_NE(display.Click("Principale", "Button"), "");
-	EXPECT_NE(display.ClickCloseBox("Principale"), "");
+	EXPECT_NE(user.Refusal([&] { user.Click("Principale", "Button"); }), "");
+	EXPECT_NE(user.Refusal([&] { user.ClickCloseBox("Principale"); }), "");
 	ASSERT_TRUE(user.Click("Stato", "Button"));
 
 	// The modal window shown last is the only one that takes input.
 	second->Show();
 	user.WaitIdle();
-	EXPECT_NE(display.Click("Stato", "Button"), "");
+	EXPECT_NE(user.Refusal([&] { user.Click("Stato", "Button"); }), "");
 	ASSERT_TRUE(user.Click("Secondo", "Button"));
 	second->Hide();
 	modal->Hide();

@@ -121,8 +121,10 @@ TEST_F(FilePanels, OwnMessageKeepsItsCodeAndFieldsAndTheChosenLinkItself)
 	panel.Show();
 
 	user.WaitIdle();
-	EXPECT_NE(display.ConfirmOpenPanel("Posizione di Oggenc", {first, second}), "")
-	    << "single selection";
+	std::string refusal = user.Refusal([&] {
+		user.ConfirmOpenPanel("Posizione di Oggenc", {first, second});
+	});
+	EXPECT_NE(refusal, "") << "single selection";
 	ASSERT_TRUE(user.ConfirmOpenPanel("Posizione di Oggenc", {link}));
 	ASSERT_EQ(appLog->Count(), 2u) << appLog->Codes();
 	BMessage chosen = appLog->Messages()[0];
@@ -215,7 +217,7 @@ TEST_F(FilePanels, ModalPanelBlocksTheOtherWindows)
 	panel.Show();
 
 	user.WaitIdle();
-	EXPECT_NE(display.Click("Principale", "Button"), "");
+	EXPECT_NE(user.Refusal([&] { user.Click("Principale", "Button"); }), "");
 	ASSERT_TRUE(user.CancelPanel("Apri lista"));
 	ASSERT_TRUE(user.Click("Principale", "Button"));
 }

@@ -5,7 +5,7 @@
 // Prints "agreed" when the window agreed, then runs the application, which
 // the quit request the window posted must end. The settings are then on
 // the probe's own file (or the user's settings file, see VFApp). Last it
-// prints every alert that was shown, one a line, as the display's
+// prints every alert that was shown, one a line, as the test user's
 // problems: nothing expects an alert here.
 #include <cstdio>
 #include <cstring>
@@ -13,6 +13,7 @@
 
 #include "HeadlessDisplay.h"
 #include "app/VFApp.h"
+#include "tests/support/TestUser.h"
 #include "window/MainWindow.h"
 
 using BPrivate::Display;
@@ -25,6 +26,8 @@ main(int argc, char** argv)
 	// The arguments are the probe's own, not files to open.
 	BApplication::SetLaunchFiles(0, nullptr);
 	HeadlessDisplay display;
+	// Answers every alert with its rightmost button, as a problem.
+	TestUser user(display);
 	Display::SetCurrent(&display);
 	{
 		VFApp app;
@@ -42,7 +45,7 @@ main(int argc, char** argv)
 		window->Quit();
 		app.Run();
 	}
-	for (const std::string& problem : display.TakeProblems())
+	for (const std::string& problem : user.TakeProblems())
 		printf("%s\n", problem.c_str());
 	Display::SetCurrent(nullptr);
 	return 0;
