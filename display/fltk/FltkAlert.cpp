@@ -11,6 +11,7 @@
 #include <Message.h>
 
 #include "FltkAlertIcon.h"
+#include "FltkScale.h"
 #include "FltkText.h"
 #include <Display.h>
 
@@ -18,10 +19,16 @@ using namespace BPrivate;
 
 namespace {
 
-const int kMargin = 10;
-const int kTextLeft = 56;
-const int kButtonGap = 6;
-const int kUsualButtonWidth = 75;
+// In the kits' coordinates.
+const float kMargin = 10;
+const float kTextLeft = 56;
+const float kIconLeft = 16;
+const float kButtonGap = 6;
+const float kUsualButtonWidth = 75;
+const float kIconSize = 32;
+// Around a button's label, across and down.
+const float kButtonPadding = 20;
+const float kButtonPaddingDown = 12;
 
 } // namespace
 
@@ -37,25 +44,29 @@ FltkAlert::SyncContent()
 		return;
 	fBuilt = true;
 	const AlertState& alert = State().alert;
+	int margin = FltkScale::Pixels(kMargin);
+	int textLeft = FltkScale::Pixels(kTextLeft);
+	int gap = FltkScale::Pixels(kButtonGap);
 	std::vector<int> widths = _ButtonWidths();
 	int buttonsWidth = 0;
 	for (int width : widths)
-		buttonsWidth += width + kButtonGap;
-	fWidth = std::max(w(), buttonsWidth + kTextLeft + kMargin);
+		buttonsWidth += width + gap;
+	fWidth = std::max(w(), buttonsWidth + textLeft + margin);
 
-	int textWidth = fWidth - kTextLeft - kMargin;
-	int textHeight = std::max(FltkText::WrappedHeight(alert.text, textWidth), 32);
-	int buttonHeight = FltkText::LineHeight() + 12;
-	fHeight = kMargin + textHeight + kMargin + buttonHeight + kMargin;
+	int textWidth = fWidth - textLeft - margin;
+	int textHeight =
+	    std::max(FltkText::WrappedHeight(alert.text, textWidth), FltkScale::Pixels(kIconSize));
+	int buttonHeight = FltkText::LineHeight() + FltkScale::Pixels(kButtonPaddingDown);
+	fHeight = margin + textHeight + margin + buttonHeight + margin;
 
 	begin();
-	new FltkAlertIcon(kMargin + 6, kMargin, alert.type);
+	new FltkAlertIcon(FltkScale::Pixels(kIconLeft), margin, alert.type);
 	FltkText* text = new FltkText();
-	text->resize(kTextLeft, kMargin, textWidth, textHeight);
+	text->resize(textLeft, margin, textWidth, textHeight);
 	text->SetAlignment(FL_ALIGN_LEFT | FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP);
 	text->SetText(alert.text);
-	int right = fWidth - kMargin;
-	int top = fHeight - kMargin - buttonHeight;
+	int right = fWidth - margin;
+	int top = fHeight - margin - buttonHeight;
 	int count = (int)alert.buttons.size();
 	for (int index = count - 1; index >= 0; index--) {
 		int left = right - widths[index];
@@ -64,7 +75,7 @@ FltkAlert::SyncContent()
 		                        : new Fl_Button(left, top, widths[index], buttonHeight);
 		button->copy_label(alert.buttons[index].c_str());
 		button->callback(_Pressed, reinterpret_cast<void*>((intptr_t)index));
-		right = left - kButtonGap;
+		right = left - gap;
 	}
 	end();
 }
@@ -92,10 +103,10 @@ FltkAlert::_ButtonWidths() const
 	const AlertState& alert = State().alert;
 	std::vector<int> widths;
 	for (const std::string& label : alert.buttons) {
-		int labelWidth = FltkText::Width(label) + 20;
+		int labelWidth = FltkText::Width(label) + FltkScale::Pixels(kButtonPadding);
 		widths.push_back(alert.buttonWidth == B_WIDTH_FROM_LABEL
 		                     ? labelWidth
-		                     : std::max(kUsualButtonWidth, labelWidth));
+		                     : std::max(FltkScale::Pixels(kUsualButtonWidth), labelWidth));
 	}
 	if (alert.buttonWidth == B_WIDTH_FROM_WIDEST && !widths.empty())
 		std::fill(widths.begin(), widths.end(), *std::max_element(widths.begin(), widths.end()));

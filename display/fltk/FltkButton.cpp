@@ -20,6 +20,12 @@ FltkButton::Show(const ViewState& state, const ViewState*)
 	ShowEnabled(state.enabled);
 }
 
+std::vector<FltkWidget::TextRoom>
+FltkButton::Texts() const
+{
+	return {ButtonText(*this)};
+}
+
 void
 FltkButton::_Clicked(Fl_Widget* widget, void*)
 {

@@ -12,6 +12,7 @@ public:
 
 	Fl_Widget* Widget() override;
 	void Show(const BPrivate::ViewState& state, const BPrivate::ViewState* parent) override;
+	std::vector<TextRoom> Texts() const override;
 
 private:
 	static void _Clicked(Fl_Widget* widget, void* data);

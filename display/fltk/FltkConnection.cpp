@@ -40,6 +40,13 @@ FltkConnection::Open(std::string* error)
 	return true;
 }
 
+std::string
+FltkConnection::Resources()
+{
+	const char* resources = XResourceManagerString(fl_display);
+	return resources != nullptr ? resources : "";
+}
+
 void
 FltkConnection::Flush()
 {

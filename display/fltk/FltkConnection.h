@@ -17,6 +17,9 @@ public:
 	// with a one-line reason for the user, when there is none: FLTK would
 	// end the process instead.
 	static bool Open(std::string* error);
+	// The X resources the desktop set on the screen (xrdb), one
+	// "name:\tvalue" a line; empty when there are none.
+	static std::string Resources();
 	// Sends everything drawn so far to the X server.
 	static void Flush();
 	// Sends it and waits until the X server has handled it.

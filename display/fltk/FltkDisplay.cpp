@@ -3,12 +3,16 @@
 #include <FL/Fl.H>
 
 #include <chrono>
+#include <cstdlib>
 
 #include <LooperList.h>
 
+#include "FltkBoxTypes.h"
 #include "FltkConnection.h"
 #include "FltkMenuItems.h"
+#include "FltkScale.h"
 #include "FltkScreen.h"
+#include "FltkWindow.h"
 
 using namespace BPrivate;
 
@@ -158,9 +162,26 @@ std::optional<BRect>
 FltkDisplay::Frame(const std::string& title, const std::string& label)
 {
 	auto frame = std::make_shared<std::optional<BRect>>();
-	_Call([frame, title, label](FltkScreen& screen) { *frame = screen.Frame(title, label); },
-	      kMeasureTimeout);
+	_Call(
+	    [frame, title, label](FltkScreen& screen) {
+		    if (const FltkWindow* window = screen.Find(title))
+			    *frame = window->FrameOf(label);
+	    },
+	    kMeasureTimeout);
 	return *frame;
+}
+
+std::optional<std::vector<std::string>>
+FltkDisplay::Overflows(const std::string& title)
+{
+	auto overflows = std::make_shared<std::optional<std::vector<std::string>>>();
+	_Call(
+	    [overflows, title](FltkScreen& screen) {
+		    if (const FltkWindow* window = screen.Find(title))
+			    *overflows = window->Overflows();
+	    },
+	    kMeasureTimeout);
+	return *overflows;
 }
 
 void
@@ -174,9 +195,13 @@ FltkDisplay::_Run(std::promise<std::string>* started)
 	// The first lock makes the wake-up pipe that Fl::awake() writes to:
 	// it must exist before any other thread can ask for work.
 	Fl::lock();
+	FltkScale::Set(FltkScale::FromDesktop(getenv(FltkScale::kVariable), FltkConnection::Resources(),
+	                                      getenv("GDK_SCALE")));
 	// The panel background of the kits, for every widget.
 	Fl::background(216, 216, 216);
 	FltkFontMetrics::Install();
+	FltkBoxTypes::Install();
+	Fl::scrollbar_size(FltkScale::Pixels(B_V_SCROLL_BAR_WIDTH));
 	fMetrics.Measure(FltkFontMetrics::Latin1());
 	auto screen =
 	    std::make_unique<FltkScreen>([this](const WindowReport& report) { _Reported(report); });

@@ -16,7 +16,8 @@
 //
 // For tests and tools, Report() and WaitFor() tell what the screen shows
 // (X window ids, draws), Settle() waits for the screen to catch up, and
-// Frame() tells where a widget with a label is, all without an FLTK type.
+// Frame() tells where a widget with a label is and Overflows() which texts
+// do not fit, all without an FLTK type.
 #ifndef FLTK_DISPLAY_H
 #define FLTK_DISPLAY_H
 
@@ -81,6 +82,10 @@ public:
 	// How many batches of work the screen thread has applied so far; a
 	// window is drawn at most once a batch.
 	int32 Batches() const;
+	// The texts of that window (by title) that the screen cuts, because
+	// they are wider or higher than the place it has for them; nothing
+	// when there is no such window.
+	std::optional<std::vector<std::string>> Overflows(const std::string& title);
 
 private:
 	using Job = std::function<void(FltkScreen& screen)>;

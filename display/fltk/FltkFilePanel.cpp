@@ -13,6 +13,7 @@
 #include <FilePanel.h>
 #include <Message.h>
 
+#include "FltkScale.h"
 #include "FltkText.h"
 #include <Display.h>
 #include <NodeFlavors.h>
@@ -21,10 +22,11 @@ using namespace BPrivate;
 
 namespace {
 
-const int kMargin = 10;
-const int kButtonWidth = 90;
-const int kLineHeight = 24;
-const int kNameLeft = 60;
+// In the kits' coordinates.
+const float kMargin = 10;
+const float kButtonWidth = 90;
+const float kLineHeight = 24;
+const float kNameLeft = 60;
 
 bool
 IsFolder(const std::string& path)
@@ -119,25 +121,27 @@ FltkFilePanel::_Build()
 {
 	int width = w();
 	int height = h();
+	int margin = FltkScale::Pixels(kMargin);
+	int buttonWidth = FltkScale::Pixels(kButtonWidth);
+	int lineHeight = FltkScale::Pixels(kLineHeight);
+	int nameLeft = FltkScale::Pixels(kNameLeft);
 	begin();
 	fFolderText = new FltkText();
-	fFolderText->resize(kMargin, kMargin, width - 3 * kMargin - kButtonWidth / 2, kLineHeight);
-	Fl_Button* up = new Fl_Button(width - kMargin - kButtonWidth / 2, kMargin, kButtonWidth / 2,
-	                              kLineHeight, "Su");
+	fFolderText->resize(margin, margin, width - 3 * margin - buttonWidth / 2, lineHeight);
+	Fl_Button* up =
+	    new Fl_Button(width - margin - buttonWidth / 2, margin, buttonWidth / 2, lineHeight, "Su");
 	up->callback(_Up);
-	int listTop = 2 * kMargin + kLineHeight;
-	int nameTop = height - 2 * kMargin - 2 * kLineHeight;
-	fBrowser =
-	    new Fl_File_Browser(kMargin, listTop, width - 2 * kMargin, nameTop - kMargin - listTop);
+	int listTop = 2 * margin + lineHeight;
+	int nameTop = height - 2 * margin - 2 * lineHeight;
+	fBrowser = new Fl_File_Browser(margin, listTop, width - 2 * margin, nameTop - margin - listTop);
 	fBrowser->filetype(Fl_File_Browser::FILES);
 	fBrowser->callback(_Browsed);
-	fName = new Fl_Input(kNameLeft, nameTop, width - kNameLeft - kMargin, kLineHeight, "Nome:");
-	int buttonTop = height - kMargin - kLineHeight;
+	fName = new Fl_Input(nameLeft, nameTop, width - nameLeft - margin, lineHeight, "Nome:");
+	int buttonTop = height - margin - lineHeight;
 	fDefault =
-	    new Fl_Return_Button(width - kMargin - kButtonWidth, buttonTop, kButtonWidth, kLineHeight);
+	    new Fl_Return_Button(width - margin - buttonWidth, buttonTop, buttonWidth, lineHeight);
 	fDefault->callback(_Confirmed);
-	fCancel =
-	    new Fl_Button(width - 2 * (kMargin + kButtonWidth), buttonTop, kButtonWidth, kLineHeight);
+	fCancel = new Fl_Button(width - 2 * (margin + buttonWidth), buttonTop, buttonWidth, lineHeight);
 	fCancel->callback(_Cancelled);
 	end();
 }

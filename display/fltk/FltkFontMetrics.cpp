@@ -3,7 +3,11 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
+#include <cmath>
+
 #include <Utf8.h>
+
+#include "FltkScale.h"
 
 using BPrivate::Utf8;
 
@@ -16,13 +20,21 @@ void
 FltkFontMetrics::Install()
 {
 	Fl::set_font(FL_HELVETICA, kFace);
-	FL_NORMAL_SIZE = kSize;
+	FL_NORMAL_SIZE = ScreenSize();
+}
+
+int
+FltkFontMetrics::ScreenSize()
+{
+	// A hair above the exact product, so that 11 * 1.5 stays 16 and 11 *
+	// 2 does not round down to 21.
+	return (int)std::floor(kSize * FltkScale::Factor() + 1e-6);
 }
 
 void
 FltkFontMetrics::Select()
 {
-	fl_font(FL_HELVETICA, kSize);
+	fl_font(FL_HELVETICA, ScreenSize());
 }
 
 void
@@ -30,12 +42,12 @@ FltkFontMetrics::Measure(const std::u32string& characters)
 {
 	Select();
 	font_height height;
-	height.descent = fl_descent();
-	height.ascent = fl_height() - fl_descent();
+	height.descent = FltkScale::Kit(fl_descent());
+	height.ascent = FltkScale::Kit(fl_height() - fl_descent());
 	height.leading = 0;
 	std::map<char32_t, float> widths;
 	for (char32_t character : characters)
-		widths[character] = fl_width((unsigned int)character);
+		widths[character] = (float)(fl_width((unsigned int)character) / FltkScale::Factor());
 	std::scoped_lock lock(fLock);
 	fHeight = height;
 	fWidths.insert(widths.begin(), widths.end());

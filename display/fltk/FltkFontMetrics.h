@@ -5,6 +5,8 @@
 // and the widths of the printable Latin-1 characters when the screen opens,
 // any other character the first time a text needs it (Measure()). A text's
 // width is the sum of its characters' widths, as FLTK itself adds them up.
+// The screen draws the font at the display's factor (FltkScale); the
+// measures are kept in the kits' coordinates.
 //
 // Threads: Measure() and Select() on the screen thread only; the rest from
 // any thread. One mutex guards the table.
@@ -21,15 +23,18 @@ class FltkFontMetrics {
 public:
 	// The plain font: a face with Helvetica's measures (the BeOS plain
 	// font is one), which fontconfig maps to what is installed; its size in
-	// pixels.
+	// the kits' coordinates.
 	static const char* const kFace;
 	static const int kSize = 11;
 
 	FltkFontMetrics();
 
-	// Makes the plain font FLTK's font for labels and texts, at its size.
-	// Once, when the screen opens.
+	// Makes the plain font FLTK's font for labels and texts, at its size
+	// on the screen. Once, when the screen opens, after the factor is set.
 	static void Install();
+	// The plain font's size on the screen, in pixels: never larger than
+	// the factor makes it, so that no text grows beyond its place.
+	static int ScreenSize();
 	// Makes the plain font FLTK's current one, for measuring.
 	static void Select();
 	// Measures the height and these characters, and remembers them.

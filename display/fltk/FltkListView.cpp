@@ -2,6 +2,7 @@
 
 #include <FL/Fl.H>
 
+#include "FltkScale.h"
 #include "FltkUriList.h"
 #include "FltkWindow.h"
 
@@ -13,7 +14,7 @@ FltkListView::FltkListView(int32 token)
 	// Rows are file names, not FLTK's formatted lines.
 	format_char(0);
 	column_char(0);
-	scrollbar_size((int)B_V_SCROLL_BAR_WIDTH);
+	scrollbar_size(FltkScale::Pixels(B_V_SCROLL_BAR_WIDTH));
 	callback(_Selected);
 	when(FL_WHEN_CHANGED);
 }

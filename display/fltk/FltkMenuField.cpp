@@ -4,15 +4,20 @@
 #include <FL/fl_draw.H>
 
 #include <algorithm>
-#include <cmath>
 
 #include "FltkMenuBar.h"
+#include "FltkScale.h"
 
 using namespace BPrivate;
 
 namespace {
 
-const int kArrowWidth = 14;
+// In the kits' coordinates: the room of the arrow at the right end of the
+// pop-up, the arrow's half width and height, and the text's inset.
+const float kArrowWidth = 14;
+const float kArrowHalf = 4;
+const float kArrowHeight = 2;
+const float kTextInset = 4;
 
 } // namespace
 
@@ -34,7 +39,7 @@ FltkMenuField::Show(const ViewState& state, const ViewState*)
 	menu(fItems.Items());
 	fLabel = state.label;
 	fShown = state.menuLabel;
-	fDivider = (int)std::lround(state.divider);
+	fDivider = state.divider;
 	ShowEnabled(state.enabled);
 }
 
@@ -50,12 +55,18 @@ FltkMenuField::draw()
 	int width = x() + w() - left;
 	draw_box(FL_UP_BOX, left, y(), width, h(), color());
 	fl_color(text);
-	fl_push_clip(left + 4, y(), width - kArrowWidth - 6, h());
-	fl_draw(fShown.c_str(), left + 4, y(), width - kArrowWidth - 6, h(), FL_ALIGN_LEFT, nullptr, 0);
+	int shownLeft;
+	int room;
+	_ShownRoom(&shownLeft, &room);
+	fl_push_clip(shownLeft, y(), room, h());
+	fl_draw(fShown.c_str(), shownLeft, y(), room, h(), FL_ALIGN_LEFT, nullptr, 0);
 	fl_pop_clip();
 	int middle = y() + h() / 2;
-	int arrow = left + width - kArrowWidth;
-	fl_polygon(arrow, middle - 2, arrow + 8, middle - 2, arrow + 4, middle + 2);
+	int half = FltkScale::Pixels(kArrowHalf);
+	int arrowHeight = FltkScale::Pixels(kArrowHeight);
+	int arrow = left + width - FltkScale::Pixels(kArrowWidth);
+	fl_polygon(arrow, middle - arrowHeight, arrow + 2 * half, middle - arrowHeight, arrow + half,
+	           middle + arrowHeight);
 }
 
 int
@@ -72,8 +83,26 @@ FltkMenuField::handle(int event)
 	return 1;
 }
 
+std::vector<FltkWidget::TextRoom>
+FltkMenuField::Texts() const
+{
+	int left;
+	int room;
+	_ShownRoom(&left, &room);
+	return {{fLabel, _ButtonLeft() - x(), h()}, {fShown, room, h() - Fl::box_dh(FL_UP_BOX)}};
+}
+
+void
+FltkMenuField::_ShownRoom(int* left, int* width) const
+{
+	int inset = FltkScale::Pixels(kTextInset);
+	int buttonLeft = _ButtonLeft();
+	*left = buttonLeft + inset;
+	*width = x() + w() - buttonLeft - FltkScale::Pixels(kArrowWidth) - inset - inset / 2;
+}
+
 int
 FltkMenuField::_ButtonLeft() const
 {
-	return x() + std::clamp(fDivider, 0, std::max(w() - 1, 0));
+	return x() + std::clamp(ScreenX(fDivider), 0, std::max(w() - 1, 0));
 }

@@ -17,16 +17,19 @@ public:
 	Fl_Widget* Widget() override;
 	void Show(const BPrivate::ViewState& state, const BPrivate::ViewState* parent) override;
 
+	std::vector<TextRoom> Texts() const override;
 	void draw() override;
 	int handle(int event) override;
 
 private:
 	int _ButtonLeft() const;
+	// Where the pop-up shows the marked item's label.
+	void _ShownRoom(int* left, int* width) const;
 
 	FltkMenuItems fItems;
 	std::string fLabel;
 	std::string fShown;
-	int fDivider;
+	float fDivider;
 };
 
 #endif // FLTK_MENU_FIELD_H

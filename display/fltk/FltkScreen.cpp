@@ -50,17 +50,15 @@ FltkScreen::Sync()
 	FltkConnection::Flush();
 }
 
-std::optional<BRect>
-FltkScreen::Frame(const std::string& title, const std::string& label) const
+const FltkWindow*
+FltkScreen::Find(const std::string& title) const
 {
 	const FltkWindow* found = nullptr;
 	for (const auto& [token, window] : fWindows) {
 		if (window->State().title == title && (found == nullptr || window->shown()))
 			found = window.get();
 	}
-	if (found == nullptr)
-		return std::nullopt;
-	return found->FrameOf(label);
+	return found;
 }
 
 void

@@ -32,8 +32,9 @@ public:
 	void Remove(int32 window);
 	void Sync();
 
-	// See FltkDisplay::Frame().
-	std::optional<BRect> Frame(const std::string& title, const std::string& label) const;
+	// The window shown with that title (or, when none is, a hidden one);
+	// null when there is none.
+	const FltkWindow* Find(const std::string& title) const;
 
 private:
 	void _Report(FltkWindow& window);

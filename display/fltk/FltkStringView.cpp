@@ -15,3 +15,9 @@ FltkStringView::Show(const ViewState& state, const ViewState*)
 {
 	SetText(state.text);
 }
+
+std::vector<FltkWidget::TextRoom>
+FltkStringView::Texts() const
+{
+	return {{Text(), w(), h()}};
+}

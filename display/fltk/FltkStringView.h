@@ -11,6 +11,7 @@ public:
 
 	Fl_Widget* Widget() override;
 	void Show(const BPrivate::ViewState& state, const BPrivate::ViewState* parent) override;
+	std::vector<TextRoom> Texts() const override;
 };
 
 #endif // FLTK_STRING_VIEW_H

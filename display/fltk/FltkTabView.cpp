@@ -3,9 +3,17 @@
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 
-#include <cmath>
+#include "FltkScale.h"
 
 using namespace BPrivate;
+
+namespace {
+
+// How much lower the tabs that are not selected stand, in the kits'
+// coordinates.
+const float kLowered = 2;
+
+} // namespace
 
 FltkTabView::FltkTabView(int32 token)
     : Fl_Widget(0, 0, 1, 1), FltkWidget(ViewKind::TabView, token), fSelected(-1)
@@ -47,12 +55,13 @@ FltkTabView::handle(int event)
 	if (event != FL_PUSH)
 		return 0;
 	for (int32 index = 0; index < (int32)fFrames.size(); index++) {
-		const BRect& frame = fFrames[index];
-		int left = x() + (int)std::lround(frame.left);
-		int right = x() + (int)std::lround(frame.right);
-		int bottom = y() + (int)std::lround(frame.bottom);
-		if (Fl::event_x() >= left && Fl::event_x() <= right && Fl::event_y() >= y() &&
-		    Fl::event_y() <= bottom) {
+		int left;
+		int width;
+		_TabPlace(index, &left, &width);
+		int across = Fl::event_x() - x() - left;
+		int down = Fl::event_y() - y();
+		if (across >= 0 && across < width && down >= 0 &&
+		    down < ScreenY(fFrames[index].bottom + 1)) {
 			SendTab(index);
 			return 1;
 		}
@@ -63,13 +72,15 @@ FltkTabView::handle(int event)
 void
 FltkTabView::_DrawTab(int32 index)
 {
-	const BRect& frame = fFrames[index];
 	bool selected = index == fSelected;
-	int left = x() + (int)std::lround(frame.left);
-	int width = (int)std::lround(frame.Width()) + 1;
+	int left;
+	int width;
+	_TabPlace(index, &left, &width);
+	left += x();
 	// The selected tab stands higher and reaches into the frame below.
-	int top = y() + (selected ? 0 : 2);
-	int bottom = y() + _TabHeight() + (selected ? 2 : 0);
+	int lowered = FltkScale::Pixels(kLowered);
+	int top = y() + (selected ? 0 : lowered);
+	int bottom = y() + _TabHeight() + (selected ? lowered : 0);
 	fl_draw_box(FL_UP_BOX, left, top, width, bottom - top, color());
 	fl_font(labelfont(), labelsize());
 	fl_color(labelcolor());
@@ -77,8 +88,29 @@ FltkTabView::_DrawTab(int32 index)
 	        FL_ALIGN_CENTER | FL_ALIGN_CLIP, nullptr, 0);
 }
 
+std::vector<FltkWidget::TextRoom>
+FltkTabView::Texts() const
+{
+	std::vector<TextRoom> texts;
+	for (int32 index = 0; index < (int32)fLabels.size() && index < (int32)fFrames.size(); index++) {
+		int left;
+		int width;
+		_TabPlace(index, &left, &width);
+		texts.push_back({fLabels[index], width - Fl::box_dw(FL_UP_BOX),
+		                 _TabHeight() - FltkScale::Pixels(kLowered)});
+	}
+	return texts;
+}
+
+void
+FltkTabView::_TabPlace(int32 index, int* left, int* width) const
+{
+	*left = ScreenX(fFrames[index].left);
+	*width = ScreenX(fFrames[index].right + 1) - *left;
+}
+
 int
 FltkTabView::_TabHeight() const
 {
-	return fFrames.empty() ? 0 : (int)std::lround(fFrames[0].bottom);
+	return fFrames.empty() ? 0 : ScreenY(fFrames[0].bottom);
 }

@@ -18,11 +18,14 @@ public:
 	Fl_Widget* Widget() override;
 	void Show(const BPrivate::ViewState& state, const BPrivate::ViewState* parent) override;
 
+	std::vector<TextRoom> Texts() const override;
 	void draw() override;
 	int handle(int event) override;
 
 private:
 	void _DrawTab(int32 index);
+	// Where the tab lies, in pixels from the widget's corner.
+	void _TabPlace(int32 index, int* left, int* width) const;
 	int _TabHeight() const;
 
 	std::vector<std::string> fLabels;

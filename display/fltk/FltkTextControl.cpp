@@ -1,7 +1,6 @@
 #include "FltkTextControl.h"
 
 #include <algorithm>
-#include <cmath>
 
 using namespace BPrivate;
 
@@ -21,12 +20,21 @@ void
 FltkTextControl::Show(const ViewState& state, const ViewState*)
 {
 	copy_label(state.label.c_str());
-	fDivider = (int)std::lround(state.divider);
+	fDivider = state.divider;
 	ShowEnabled(state.enabled);
 }
 
-void
-FltkTextControl::Place(int x, int y, int width, int height)
+std::vector<FltkWidget::TextRoom>
+FltkTextControl::Texts() const
 {
-	resize(x, y, std::clamp(fDivider, 1, std::max(width, 1)), height);
+	// FLTK keeps a label inside its widget 3 from the side it is aligned
+	// to, and 3 from the other.
+	return {{label() != nullptr ? label() : "", w() - 6, h()}};
+}
+
+void
+FltkTextControl::Place(const BRect& frame)
+{
+	FltkWidget::Place(frame);
+	size(std::clamp(ScreenX(fDivider), 1, std::max(w(), 1)), h());
 }

@@ -13,10 +13,11 @@ public:
 
 	Fl_Widget* Widget() override;
 	void Show(const BPrivate::ViewState& state, const BPrivate::ViewState* parent) override;
-	void Place(int x, int y, int width, int height) override;
+	void Place(const BRect& frame) override;
+	std::vector<TextRoom> Texts() const override;
 
 private:
-	int fDivider;
+	float fDivider;
 };
 
 #endif // FLTK_TEXT_CONTROL_H

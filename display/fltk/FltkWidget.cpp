@@ -1,7 +1,10 @@
 #include "FltkWidget.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Return_Button.H>
 #include <FL/Fl_Widget.H>
+
+#include <algorithm>
 
 #include <EntryRef.h>
 
@@ -10,6 +13,7 @@
 #include "FltkListView.h"
 #include "FltkMenuBar.h"
 #include "FltkMenuField.h"
+#include "FltkScale.h"
 #include "FltkStatusBar.h"
 #include "FltkStringView.h"
 #include "FltkTabView.h"
@@ -32,9 +36,36 @@ FltkWidget::Kind() const
 }
 
 void
-FltkWidget::Place(int x, int y, int width, int height)
+FltkWidget::Place(const BRect& frame)
 {
+	fFrame = frame;
+	int x;
+	int y;
+	int width;
+	int height;
+	FltkScale::Rect(frame, &x, &y, &width, &height);
 	Widget()->resize(x, y, width, height);
+}
+
+std::vector<FltkWidget::TextRoom>
+FltkWidget::Texts() const
+{
+	return {};
+}
+
+FltkWidget::TextRoom
+FltkWidget::ButtonText(const Fl_Button& button)
+{
+	int width = button.w() - Fl::box_dw(button.box());
+	// A return button draws its arrow at the right, as wide as the button
+	// is high (a third of the button at most) and 4 from the edge, and
+	// centres the label in what is left of it.
+	if (dynamic_cast<const Fl_Return_Button*>(&button) != nullptr) {
+		int arrow = std::min(button.h(), button.w() / 3);
+		width = std::min(width - arrow + 4, button.w() - arrow - 12);
+	}
+	return {button.label() != nullptr ? button.label() : "", width,
+	        button.h() - Fl::box_dh(button.box())};
 }
 
 std::unique_ptr<FltkWidget>
@@ -129,6 +160,18 @@ FltkWidget::SendDrop(const std::vector<std::string>& paths)
 	}
 	if (any)
 		_Send(&drop);
+}
+
+int
+FltkWidget::ScreenX(float x) const
+{
+	return FltkScale::Pixels(fFrame.left + x) - FltkScale::Pixels(fFrame.left);
+}
+
+int
+FltkWidget::ScreenY(float y) const
+{
+	return FltkScale::Pixels(fFrame.top + y) - FltkScale::Pixels(fFrame.top);
 }
 
 void

@@ -22,11 +22,20 @@
 
 #include <DisplayState.h>
 
+class Fl_Button;
 class Fl_Widget;
 typedef unsigned int Fl_Color;
 
 class FltkWidget {
 public:
+	// A text that a widget draws on one line, and the room it has there,
+	// in pixels: a text wider or higher than its room is cut.
+	struct TextRoom {
+		std::string text;
+		int width;
+		int height;
+	};
+
 	FltkWidget(BPrivate::ViewKind kind, int32 token);
 	virtual ~FltkWidget();
 	FltkWidget(const FltkWidget&) = delete;
@@ -38,8 +47,14 @@ public:
 	// Shows the view's state; parent is its parent's, null for a view at
 	// the top of the window.
 	virtual void Show(const BPrivate::ViewState& state, const BPrivate::ViewState* parent) = 0;
-	// Puts the widget there, in the window's coordinates.
-	virtual void Place(int x, int y, int width, int height);
+	// Puts the widget at the view's frame, given in the window's
+	// coordinates of the kits.
+	virtual void Place(const BRect& frame);
+	// The texts the widget draws on one line, in the plain font, with
+	// their room; by default none.
+	virtual std::vector<TextRoom> Texts() const;
+	// A button's label and its room, as FLTK draws it.
+	static TextRoom ButtonText(const Fl_Button& button);
 
 	// The widget for a view of that kind.
 	static std::unique_ptr<FltkWidget> Make(const BPrivate::ViewState& state);
@@ -60,6 +75,10 @@ public:
 protected:
 	// Enables or disables the widget.
 	void ShowEnabled(bool enabled);
+	// A distance from the view's left or top edge, in the kits'
+	// coordinates, as pixels from the widget's edge.
+	int ScreenX(float x) const;
+	int ScreenY(float y) const;
 
 private:
 	BMessage _Input(uint32 what) const;
@@ -67,6 +86,7 @@ private:
 
 	BPrivate::ViewKind fKind;
 	int32 fToken;
+	BRect fFrame;
 };
 
 #endif // FLTK_WIDGET_H

@@ -1,22 +1,19 @@
 #include "FltkWindow.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Button.H>
+#include <FL/fl_draw.H>
 
 #include <cmath>
 
 #include "FltkConnection.h"
+#include "FltkScale.h"
 #include "FltkWidget.h"
 #include <Display.h>
 
 using namespace BPrivate;
 
 namespace {
-
-int
-Pixels(float coordinate)
-{
-	return (int)std::lround(coordinate);
-}
 
 bool
 IsModal(window_feel feel)
@@ -27,11 +24,15 @@ IsModal(window_feel feel)
 } // namespace
 
 FltkWindow::FltkWindow(const WindowState& state, Listener listener)
-    : Fl_Double_Window(Pixels(state.frame.left), Pixels(state.frame.top),
-                       Pixels(state.frame.Width()) + 1, Pixels(state.frame.Height()) + 1),
-      fState(state), fListener(std::move(listener)), fTreeChanged(true), fPlacing(false), fDraws(0),
-      fListDraws(0)
+    : Fl_Double_Window(0, 0, 1, 1), fState(state), fListener(std::move(listener)),
+      fTreeChanged(true), fPlacing(false), fDraws(0), fListDraws(0)
 {
+	int x;
+	int y;
+	int width;
+	int height;
+	FltkScale::Rect(state.frame, &x, &y, &width, &height);
+	resize(x, y, width, height);
 	end();
 	callback(_Closed);
 	if (IsModal(state.feel))
@@ -72,15 +73,15 @@ FltkWindow::Sync()
 	SyncContent();
 	if (fState.title != (label() != nullptr ? label() : ""))
 		copy_label(fState.title.c_str());
-	int x;
-	int y;
-	int width;
-	int height;
-	ScreenFrame(&x, &y, &width, &height);
 	// Only a new frame from the program moves the window: an update that
 	// left before the user moved it must not move it back.
-	if (BRect(x, y, x + width, y + height) != fPlaced) {
-		fPlaced = BRect(x, y, x + width, y + height);
+	BRect placement = _Placement();
+	if (placement != fPlaced) {
+		fPlaced = placement;
+		int x = (int)placement.left;
+		int y = (int)placement.top;
+		int width = (int)placement.Width();
+		int height = (int)placement.Height();
 		fPlacing = true;
 		resize(x, y, width, height);
 		fPlacing = false;
@@ -141,6 +142,33 @@ FltkWindow::FrameOf(const std::string& label) const
 	return std::nullopt;
 }
 
+std::vector<std::string>
+FltkWindow::Overflows() const
+{
+	std::vector<FltkWidget::TextRoom> texts;
+	for (int index = 0; index < children(); index++) {
+		const Fl_Widget* widget = child(index);
+		if (!widget->visible())
+			continue;
+		if (const FltkWidget* view = dynamic_cast<const FltkWidget*>(widget)) {
+			std::vector<FltkWidget::TextRoom> own = view->Texts();
+			texts.insert(texts.end(), own.begin(), own.end());
+		} else if (const Fl_Button* button = dynamic_cast<const Fl_Button*>(widget)) {
+			texts.push_back(FltkWidget::ButtonText(*button));
+		}
+	}
+	std::vector<std::string> overflows;
+	fl_font(FL_HELVETICA, FL_NORMAL_SIZE);
+	for (const FltkWidget::TextRoom& text : texts) {
+		int width = (int)std::ceil(fl_width(text.text.c_str()));
+		if (width > text.width || fl_height() > text.height)
+			overflows.push_back("\"" + text.text + "\" (" + std::to_string(width) + " x " +
+			                    std::to_string(fl_height()) + ") in " + std::to_string(text.width) +
+			                    " x " + std::to_string(text.height));
+	}
+	return overflows;
+}
+
 void
 FltkWindow::flush()
 {
@@ -159,11 +187,15 @@ FltkWindow::resize(int x, int y, int width, int height)
 	Fl_Double_Window::resize(x, y, width, height);
 	if (fPlacing || !moved || !shown())
 		return;
-	// The user (or the window manager) moved the window.
-	fState.frame.OffsetTo(x, y);
+	// The user (or the window manager) moved the window; where the kits
+	// now have it, the screen keeps it.
+	int32 left = (int32)std::lround(FltkScale::Kit(x));
+	int32 top = (int32)std::lround(FltkScale::Kit(y));
+	fState.frame.OffsetTo(left, top);
+	fPlaced = _Placement();
 	BMessage input(kMsgWindowMoved);
-	input.AddInt32("be:left", x);
-	input.AddInt32("be:top", y);
+	input.AddInt32("be:left", left);
+	input.AddInt32("be:top", top);
 	Post(&input);
 }
 
@@ -184,16 +216,13 @@ FltkWindow::SyncContent()
 	if (!fTreeChanged)
 		return;
 	fTreeChanged = false;
-	_Place(fState.children, 0, 0, true, nullptr, _HiddenPages());
+	_Place(fState.children, BPoint(0, 0), true, nullptr, _HiddenPages());
 }
 
 void
 FltkWindow::ScreenFrame(int* x, int* y, int* width, int* height) const
 {
-	*x = Pixels(fState.frame.left);
-	*y = Pixels(fState.frame.top);
-	*width = Pixels(fState.frame.Width()) + 1;
-	*height = Pixels(fState.frame.Height()) + 1;
+	FltkScale::Rect(fState.frame, x, y, width, height);
 }
 
 void
@@ -213,9 +242,10 @@ FltkWindow::_Closed(Fl_Widget* widget, void*)
 }
 
 // Adds the widgets in tree order (parents below their children) and puts
-// each at its place.
+// each at its place: its frame moved by the parent's corner (origin), in the
+// window's coordinates of the kits, mapped to the screen at once.
 void
-FltkWindow::_Place(const std::vector<int32>& tokens, int left, int top, bool visible,
+FltkWindow::_Place(const std::vector<int32>& tokens, BPoint origin, bool visible,
                    const ViewState* parent, const std::set<int32>& hiddenPages)
 {
 	for (int32 token : tokens) {
@@ -223,28 +253,34 @@ FltkWindow::_Place(const std::vector<int32>& tokens, int left, int top, bool vis
 		auto view = fWidgets.find(token);
 		if (state == fViews.end() || view == fWidgets.end())
 			continue;
-		const BRect& frame = state->second.frame;
-		int x = left + Pixels(frame.left);
-		int y = top + Pixels(frame.top);
-		int width = Pixels(frame.Width()) + 1;
-		int height = Pixels(frame.Height()) + 1;
+		BRect frame = state->second.frame;
+		frame.OffsetBy(origin);
 		if (state->second.kind == ViewKind::ListView && parent != nullptr &&
-		    parent->kind == ViewKind::ScrollView) {
-			x = left;
-			y = top;
-			width = Pixels(parent->frame.Width()) + 1;
-			height = Pixels(parent->frame.Height()) + 1;
-		}
+		    parent->kind == ViewKind::ScrollView)
+			frame = parent->frame.OffsetToCopy(origin.x, origin.y);
 		bool shown = visible && hiddenPages.count(token) == 0;
 		Fl_Widget* widget = view->second->Widget();
 		add(widget);
-		view->second->Place(x, y, width, height);
+		view->second->Place(frame);
 		if (shown)
 			widget->show();
 		else
 			widget->hide();
-		_Place(state->second.children, x, y, shown, &state->second, hiddenPages);
+		_Place(state->second.children, frame.LeftTop(), shown, &state->second, hiddenPages);
 	}
+}
+
+// Where the window goes, as pixels on the screen (right and bottom one past
+// the window).
+BRect
+FltkWindow::_Placement() const
+{
+	int x;
+	int y;
+	int width;
+	int height;
+	ScreenFrame(&x, &y, &width, &height);
+	return BRect(x, y, x + width, y + height);
 }
 
 std::set<int32>

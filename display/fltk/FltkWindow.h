@@ -3,8 +3,9 @@
 //
 // Apply() keeps what an update says; Sync() brings the widgets in line with
 // everything kept since the last Sync(), then redraws the window once. A
-// view's widget lies at the sum of the frames down the view tree; a view on
-// a tab that is not selected is hidden with its children.
+// view's widget lies at the sum of the frames down the view tree, mapped to
+// the screen by the display's factor (FltkScale) as a whole; a view on a tab
+// that is not selected is hidden with its children.
 //
 // Look and feel: a modal feel makes the window modal in FLTK, so that the
 // program's other windows take no input while it is shown, and it stays
@@ -54,6 +55,8 @@ public:
 	void NoteListDrawn();
 	// The first widget with that label, in the window's coordinates.
 	std::optional<BRect> FrameOf(const std::string& label) const;
+	// The texts of the shown widgets that do not fit their room.
+	std::vector<std::string> Overflows() const;
 
 	void flush() override;
 	void resize(int x, int y, int width, int height) override;
@@ -69,8 +72,9 @@ protected:
 
 private:
 	static void _Closed(Fl_Widget* widget, void* data);
-	void _Place(const std::vector<int32>& tokens, int left, int top, bool visible,
+	void _Place(const std::vector<int32>& tokens, BPoint origin, bool visible,
 	            const BPrivate::ViewState* parent, const std::set<int32>& hiddenPages);
+	BRect _Placement() const;
 	std::set<int32> _HiddenPages() const;
 
 	BPrivate::WindowState fState;

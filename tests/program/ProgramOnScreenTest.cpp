@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "FltkDisplay.h"
+#include "FltkScale.h"
 #include "app/VFApp.h"
 #include "list/FilesList.h"
 #include "list/ListFile.h"
@@ -342,6 +343,20 @@ TEST_F(ProgramOnScreen, TheProgramItselfEncodesSkipsStopsAndEndsOnSigterm)
 	EXPECT_EQ(waitpid(encoder, &status, 0), encoder);
 	prctl(PR_SET_CHILD_SUBREAPER, 0);
 	EXPECT_EQ(log.Records().size(), 3u);
+}
+
+TEST(ProgramAtEveryFactor, EveryTextFitsItsPlaceInEveryWindow)
+{
+	TempDirectory folder;
+	for (const char* factor : {"1", "1.5", "2"}) {
+		std::string output;
+		int status = Command::Run({SCREEN_TOUR_PATH}, &output,
+		                          {std::string(FltkScale::kVariable) + "=" + factor,
+		                           "XDG_DATA_HOME=" + folder / "data",
+		                           "XDG_CONFIG_HOME=" + folder / "config"});
+		// The tour ends with 0 when every window came and every text fits.
+		EXPECT_EQ(status, 0) << "at " << factor << ":\n" << output;
+	}
 }
 
 TEST(ProgramWithoutAScreen, SaysSoInOneLineAndExits)

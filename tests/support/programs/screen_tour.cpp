@@ -1,9 +1,13 @@
 // screen_tour: runs the program's application object on the real screen
-// (DISPLAY) and saves a screenshot of each tab of its main window, of the
-// progress window with one encoder and with two, of a stop alert and of the
-// report of a run in which files failed in the folder given, for
-// scripts/screenshots. It prints how long the main window took to come on
-// the screen.
+// (DISPLAY), at the factor the desktop or VORLIX_SCALE asks for, and shows
+// each tab of its main window, the progress window with one encoder and
+// with two, a stop alert and the report of a run in which files failed. Of
+// each it checks that every text fits its place, printing the ones that do
+// not ("overflow: ..."); given a folder, it saves a screenshot of each there
+// too (for scripts/screenshots), with the suffix given at the end of the
+// files' names. It prints how long the main window took to come on the
+// screen, and ends with status 0 when every window was drawn and every text
+// fits.
 #include <Alert.h>
 #include <Autolock.h>
 #include <LooperList.h>
@@ -47,18 +51,36 @@ WaitForDrawn(FltkDisplay& display, const char* title)
 	return report;
 }
 
+// Where the screenshots go and how their names end; no folder, no
+// screenshots.
+struct Shots {
+	std::string folder;
+	std::string suffix;
+};
+
+// Checks the window's texts, and takes its screenshot under that name.
 bool
-Shoot(FltkDisplay& display, const char* title, const std::string& file)
+Visit(FltkDisplay& display, const char* title, const Shots& shots, const std::string& name)
 {
 	auto report = WaitForDrawn(display, title);
 	if (!report)
 		return false;
+	std::optional<std::vector<std::string>> overflows = display.Overflows(title);
+	if (!overflows) {
+		fprintf(stderr, "screen_tour: %s has gone\n", title);
+		return false;
+	}
+	for (const std::string& overflow : *overflows)
+		printf("overflow: %s: %s\n", name.c_str(), overflow.c_str());
+	if (shots.folder.empty())
+		return overflows->empty();
+	std::string file = shots.folder + "/" + name + shots.suffix + ".png";
 	if (Command::Run({"import", "-window", std::to_string(report->xid), file}) != 0) {
 		fprintf(stderr, "screen_tour: no screenshot of %s\n", title);
 		return false;
 	}
 	printf("%s\n", file.c_str());
-	return true;
+	return overflows->empty();
 }
 
 } // namespace
@@ -66,11 +88,11 @@ Shoot(FltkDisplay& display, const char* title, const std::string& file)
 int
 main(int argc, char** argv)
 {
-	if (argc != 2) {
-		fprintf(stderr, "usage: screen_tour FOLDER\n");
+	if (argc > 3) {
+		fprintf(stderr, "usage: screen_tour [FOLDER [SUFFIX]]\n");
 		return 2;
 	}
-	std::string folder = argv[1];
+	Shots shots{argc > 1 ? argv[1] : "", argc > 2 ? argv[2] : ""};
 	std::string error;
 	std::unique_ptr<FltkDisplay> display = FltkDisplay::Open(&error);
 	if (display == nullptr) {
@@ -92,9 +114,7 @@ main(int argc, char** argv)
 			BAutolock lock(main);
 			main->tabView->Select(tab);
 		}
-		done =
-		    Shoot(*display, kMainTitle, folder + "/main-tab-" + std::to_string(tab + 1) + ".png") &&
-		    done;
+		done = Visit(*display, kMainTitle, shots, "main-tab-" + std::to_string(tab + 1)) && done;
 	}
 
 	ProgressWindow* progress = main->progressWindow;
@@ -107,7 +127,7 @@ main(int argc, char** argv)
 	}
 	progress->Show();
 	progress->MoveTo(main->Frame().left + 50, main->Frame().top + 50);
-	done = Shoot(*display, "Stato della codifica", folder + "/progress.png") && done;
+	done = Visit(*display, "Stato della codifica", shots, "progress") && done;
 	{
 		BAutolock lock(progress);
 		progress->SetEncoders(2);
@@ -116,7 +136,7 @@ main(int argc, char** argv)
 		progress->FileBar(1)->SetTo(12, "/home/utente/Musica/04 - Quarto brano.wav", "12%");
 		progress->runBar->SetTo(22, "Tempo rimanente: 2m 5s", "22%");
 	}
-	done = Shoot(*display, "Stato della codifica", folder + "/progress-2.png") && done;
+	done = Visit(*display, "Stato della codifica", shots, "progress-2") && done;
 	progress->Hide();
 
 	std::string report = EncodeReport::Text(
@@ -130,7 +150,7 @@ main(int argc, char** argv)
 		            B_STOP_ALERT))
 		    ->Go();
 	});
-	done = Shoot(*display, "EncodeReport", folder + "/report.png") && done;
+	done = Visit(*display, "EncodeReport", shots, "report") && done;
 	reported.detach();
 
 	// Built by the thread that shows it, as a window must be.
@@ -139,7 +159,7 @@ main(int argc, char** argv)
 		            nullptr, nullptr, B_WIDTH_AS_USUAL, B_STOP_ALERT))
 		    ->Go();
 	});
-	done = Shoot(*display, "EncodeFailed", folder + "/alert.png") && done;
+	done = Visit(*display, "EncodeFailed", shots, "alert") && done;
 	// The alert waits for a button nobody presses: the tour ends here,
 	// with the process.
 	answer.detach();
