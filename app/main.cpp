@@ -3,12 +3,14 @@
 
 #include "FltkDriver.h"
 #include "VFApp.h"
+#include "resources/WindowIcons.h"
 
 int
 main()
 {
 	std::string error;
-	if (!FltkDriver::Install(&error)) {
+	// The class as the desktop entries name it (StartupWMClass).
+	if (!FltkDriver::Install(&error, {"VorlixOggVorbisFrontend", WindowIcons::Pixels()})) {
 		fprintf(stderr, "%s\n", error.c_str());
 		return 1;
 	}

@@ -21,6 +21,7 @@ DesktopEntry::DesktopEntry(const std::string& signature)
 	std::string words;
 	std::string id;
 	const std::string name = signature.substr(strlen(kApplicationPrefix));
+	fWindowClass = name;
 	for (size_t i = 0; i < name.size(); i++) {
 		unsigned char c = name[i];
 		bool wordStart = i > 0 && isupper(c) && islower((unsigned char)name[i - 1]);
@@ -140,8 +141,8 @@ DesktopEntry::_Write(const std::vector<std::string>& types) const
 	std::string content = "[Desktop Entry]\n"
 	                      "Type=Application\n"
 	                      "Name=" +
-	                      fName + "\nExec=" + QuoteExecArgument(program) + " %F\nTerminal=false\n" +
-	                      kTypesKey;
+	                      fName + "\nExec=" + QuoteExecArgument(program) +
+	                      " %F\nTerminal=false\nStartupWMClass=" + fWindowClass + "\n" + kTypesKey;
 	for (const std::string& type : types)
 		content += type + ";";
 	content += std::string("\n") + kSignatureKey + fSignature + "\n";

@@ -1,6 +1,8 @@
 // The desktop entry that stands for an application signature: it opens
-// files with the running executable, and lists the MIME types whose
-// preferred application it is. It lives in $XDG_DATA_HOME/applications.
+// files with the running executable, names the class of its windows
+// (StartupWMClass: the signature's name, "VorlixOggVorbisFrontend"), and
+// lists the MIME types whose preferred application it is. It lives in
+// $XDG_DATA_HOME/applications.
 #ifndef DESKTOP_ENTRY_H
 #define DESKTOP_ENTRY_H
 
@@ -38,6 +40,7 @@ private:
 	status_t _Write(const std::vector<std::string>& types) const;
 
 	std::string fSignature;
+	std::string fWindowClass;
 	std::string fId;
 	std::string fName;
 	status_t fStatus;

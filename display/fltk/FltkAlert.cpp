@@ -85,6 +85,11 @@ FltkAlert::ScreenFrame(int* x, int* y, int* width, int* height) const
 {
 	*width = fWidth;
 	*height = fHeight;
+	if (const FltkWindow* owner = Owner()) {
+		*x = owner->x() + (owner->w() - fWidth) / 2;
+		*y = owner->y() + (owner->h() - fHeight) / 2;
+		return;
+	}
 	*x = Fl::x() + (Fl::w() - fWidth) / 2;
 	*y = Fl::y() + (Fl::h() - fHeight) / 3;
 }

@@ -1,7 +1,8 @@
 // FltkAlert: a BAlert: its icon, its text and its buttons from left to
 // right along the bottom; pressing one posts its index. The last button is
-// the default one, which Enter presses. Centred on the screen, as high as
-// its text needs; it cannot be closed but with a button.
+// the default one, which Enter presses. Centred on the window it belongs
+// to (on the screen when there is none), as high as its text needs; it
+// cannot be closed but with a button.
 #ifndef FLTK_ALERT_H
 #define FLTK_ALERT_H
 

@@ -1,10 +1,13 @@
 #include "FltkConnection.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>
 #include <FL/x.H>
 
+#include <cmath>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -75,4 +78,58 @@ FltkConnection::KeepOnlyMoving(const Fl_Window* window)
 	MotifHints value = {kHintFunctions, kFunctionMove, 0, 0, 0};
 	XChangeProperty(fl_display, xid, hints, hints, 32, PropModeReplace,
 	                reinterpret_cast<unsigned char*>(&value), 5);
+}
+
+void
+FltkConnection::SetIdentity(const std::string& windowClass,
+                            const std::vector<std::vector<uint32_t>>& icons)
+{
+	Fl_Window::default_xclass(windowClass.c_str());
+	// FLTK wants the pixels as bytes, red first and alpha last.
+	std::vector<std::vector<uchar>> bytes;
+	std::vector<std::unique_ptr<Fl_RGB_Image>> images;
+	for (const std::vector<uint32_t>& icon : icons) {
+		int size = (int)std::lround(std::sqrt((double)icon.size()));
+		std::vector<uchar>& data = bytes.emplace_back();
+		for (uint32_t pixel : icon) {
+			data.insert(data.end(), {(uchar)(pixel >> 16), (uchar)(pixel >> 8), (uchar)pixel,
+			                         (uchar)(pixel >> 24)});
+		}
+		images.push_back(std::make_unique<Fl_RGB_Image>(data.data(), size, size, 4));
+	}
+	std::vector<const Fl_RGB_Image*> list;
+	for (const std::unique_ptr<Fl_RGB_Image>& image : images)
+		list.push_back(image.get());
+	// FLTK copies them into the property it sets on each window.
+	Fl_Window::default_icons(list.data(), (int)list.size());
+}
+
+void
+FltkConnection::ShowDialog(Fl_Window* window, const Fl_Window* owner, bool modal)
+{
+	// Nobody else is served while the server is grabbed: the window
+	// manager, which hears of the new window when it is mapped, reads its
+	// properties only once they are all there.
+	XGrabServer(fl_display);
+	window->show();
+	Window xid = fl_xid(window);
+	if (owner != nullptr && fl_xid(owner) != 0)
+		XSetTransientForHint(fl_display, xid, fl_xid(owner));
+	else
+		XDeleteProperty(fl_display, xid, XA_WM_TRANSIENT_FOR);
+	Atom type = XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE", False);
+	Atom dialog = XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
+	XChangeProperty(fl_display, xid, type, XA_ATOM, 32, PropModeReplace,
+	                reinterpret_cast<unsigned char*>(&dialog), 1);
+	// FLTK marks a modal window modal only when it finds a window to make
+	// it transient for; the state is set here, whatever FLTK did.
+	Atom state = XInternAtom(fl_display, "_NET_WM_STATE", False);
+	Atom modalState = XInternAtom(fl_display, "_NET_WM_STATE_MODAL", False);
+	if (modal)
+		XChangeProperty(fl_display, xid, state, XA_ATOM, 32, PropModeReplace,
+		                reinterpret_cast<unsigned char*>(&modalState), 1);
+	else
+		XDeleteProperty(fl_display, xid, state);
+	XUngrabServer(fl_display);
+	XFlush(fl_display);
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class Fl_Window;
 
@@ -30,6 +31,15 @@ public:
 	// Asks the window manager to offer no close box, no resizing and no
 	// maximising: only moving. Needs the window shown.
 	static void KeepOnlyMoving(const Fl_Window* window);
+
+	// The class (WM_CLASS) and the icons (_NET_WM_ICON; each square, every
+	// pixel 0xAARRGGBB) of every window shown from now on.
+	static void SetIdentity(const std::string& windowClass,
+	                        const std::vector<std::vector<uint32_t>>& icons);
+	// Shows the window as a dialog of owner (or of no window, when null):
+	// transient for it, of the dialog type, and modal or not. The window
+	// manager learns all of it before it takes the window in.
+	static void ShowDialog(Fl_Window* window, const Fl_Window* owner, bool modal);
 };
 
 #endif // FLTK_CONNECTION_H

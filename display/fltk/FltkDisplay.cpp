@@ -117,6 +117,13 @@ FltkDisplay::HasPendingWork() const
 	return !fJobs.empty() || fWakeSent || fWorking;
 }
 
+void
+FltkDisplay::SetIdentity(const std::string& windowClass,
+                         const std::vector<std::vector<uint32_t>>& icons)
+{
+	_Queue([windowClass, icons](FltkScreen&) { FltkConnection::SetIdentity(windowClass, icons); });
+}
+
 std::optional<FltkDisplay::WindowReport>
 FltkDisplay::Report(const std::string& title) const
 {

@@ -65,6 +65,11 @@ public:
 	float StringWidth(const char* text) const override;
 	bool HasPendingWork() const override;
 
+	// The class and the icons of every window shown from now on (see
+	// FltkDriver::Identity).
+	void SetIdentity(const std::string& windowClass,
+	                 const std::vector<std::vector<uint32_t>>& icons);
+
 	// The report of the window shown last with that title.
 	std::optional<WindowReport> Report(const std::string& title) const;
 	// Waits until the window shown last with that title satisfies the

@@ -13,11 +13,12 @@ FltkDisplay* sInstalled = nullptr;
 } // namespace
 
 bool
-FltkDriver::Install(std::string* error)
+FltkDriver::Install(std::string* error, const Identity& identity)
 {
 	sInstalled = FltkDisplay::Open(error).release();
 	if (sInstalled == nullptr)
 		return false;
+	sInstalled->SetIdentity(identity.windowClass, identity.icons);
 	Display::SetCurrent(sInstalled);
 	atexit(_Close);
 	return true;

@@ -8,14 +8,24 @@
 #ifndef FLTK_DRIVER_H
 #define FLTK_DRIVER_H
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class FltkDriver {
 public:
-	// Opens the X screen named by DISPLAY and makes it the kits' display.
-	// False, with a one-line reason for the user in *error, when there is
-	// no screen to open.
-	static bool Install(std::string* error);
+	// What the desktop knows the program's windows by: the class that its
+	// desktop entry names (StartupWMClass), and its icon at a few sizes,
+	// each square, every pixel 0xAARRGGBB, row by row.
+	struct Identity {
+		std::string windowClass;
+		std::vector<std::vector<uint32_t>> icons;
+	};
+
+	// Opens the X screen named by DISPLAY and makes it the kits' display,
+	// whose windows carry the identity. False, with a one-line reason for
+	// the user in *error, when there is no screen to open.
+	static bool Install(std::string* error, const Identity& identity);
 
 private:
 	static void _Close();

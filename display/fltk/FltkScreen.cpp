@@ -1,5 +1,7 @@
 #include "FltkScreen.h"
 
+#include <algorithm>
+
 #include "FltkAlert.h"
 #include "FltkConnection.h"
 #include "FltkFilePanel.h"
@@ -37,15 +39,27 @@ FltkScreen::Update(WindowUpdate update)
 void
 FltkScreen::Remove(int32 window)
 {
-	fWindows.erase(window);
+	auto gone = fWindows.find(window);
+	if (gone == fWindows.end())
+		return;
+	for (auto& [token, other] : fWindows) {
+		if (other->Owner() == gone->second.get())
+			other->SetOwner(nullptr);
+	}
+	fShown.erase(std::remove(fShown.begin(), fShown.end(), window), fShown.end());
+	fWindows.erase(gone);
 	fChanged.erase(window);
 }
 
 void
 FltkScreen::Sync()
 {
-	for (int32 token : fChanged)
-		fWindows.at(token)->Sync();
+	for (int32 token : fChanged) {
+		FltkWindow& window = *fWindows.at(token);
+		if (window.IsDialog())
+			window.SetOwner(_OwnerFor(window));
+		window.Sync();
+	}
 	fChanged.clear();
 	FltkConnection::Flush();
 }
@@ -61,6 +75,17 @@ FltkScreen::Find(const std::string& title) const
 	return found;
 }
 
+const FltkWindow*
+FltkScreen::_OwnerFor(const FltkWindow& dialog) const
+{
+	for (auto token = fShown.rbegin(); token != fShown.rend(); token++) {
+		const FltkWindow* window = fWindows.at(*token).get();
+		if (window != &dialog && !window->IsDialog())
+			return window;
+	}
+	return nullptr;
+}
+
 void
 FltkScreen::_Report(FltkWindow& window)
 {
@@ -68,6 +93,11 @@ FltkScreen::_Report(FltkWindow& window)
 	report.token = window.State().token;
 	report.title = window.State().title;
 	report.shown = window.shown() != 0;
+	auto listed = std::find(fShown.begin(), fShown.end(), report.token);
+	if (report.shown && listed == fShown.end())
+		fShown.push_back(report.token);
+	else if (!report.shown && listed != fShown.end())
+		fShown.erase(listed);
 	report.xid = FltkConnection::WindowId(&window);
 	report.draws = window.Draws();
 	report.listDraws = window.ListDraws();

@@ -12,6 +12,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "FltkDisplay.h"
 
@@ -38,10 +39,15 @@ public:
 
 private:
 	void _Report(FltkWindow& window);
+	// The window a dialog belongs to: the window (not itself a dialog)
+	// shown last and still shown; null when there is none.
+	const FltkWindow* _OwnerFor(const FltkWindow& dialog) const;
 
 	Reporter fReporter;
 	std::map<int32, std::unique_ptr<FltkWindow>> fWindows;
 	std::set<int32> fChanged;
+	// The shown windows, in the order they came up.
+	std::vector<int32> fShown;
 };
 
 #endif // FLTK_SCREEN_H

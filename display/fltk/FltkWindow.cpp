@@ -24,7 +24,7 @@ IsModal(window_feel feel)
 } // namespace
 
 FltkWindow::FltkWindow(const WindowState& state, Listener listener)
-    : Fl_Double_Window(0, 0, 1, 1), fState(state), fListener(std::move(listener)),
+    : Fl_Double_Window(0, 0, 1, 1), fState(state), fListener(std::move(listener)), fOwner(nullptr),
       fTreeChanged(true), fPlacing(false), fDraws(0), fListDraws(0)
 {
 	int x;
@@ -68,6 +68,24 @@ FltkWindow::Apply(WindowUpdate update)
 }
 
 void
+FltkWindow::SetOwner(const FltkWindow* owner)
+{
+	fOwner = owner;
+}
+
+const FltkWindow*
+FltkWindow::Owner() const
+{
+	return fOwner;
+}
+
+bool
+FltkWindow::IsDialog() const
+{
+	return fState.kind != WindowKind::Normal || IsModal(fState.feel);
+}
+
+void
 FltkWindow::Sync()
 {
 	SyncContent();
@@ -89,7 +107,10 @@ FltkWindow::Sync()
 	}
 	bool wasShown = shown() != 0;
 	if (fState.shown && !wasShown) {
-		show();
+		if (IsDialog())
+			FltkConnection::ShowDialog(this, fOwner, IsModal(fState.feel));
+		else
+			show();
 		if ((fState.flags & B_NOT_CLOSABLE) != 0)
 			FltkConnection::KeepOnlyMoving(this);
 	} else if (!fState.shown && wasShown) {

@@ -14,6 +14,11 @@
 // resized (the kits have no input for it); moving it posts its new corner.
 // Escape never closes a window.
 //
+// Dialogs (alerts, file panels and modal windows) belong to an owner, the
+// window the screen gives them when they are synced (SetOwner()): they are
+// transient for it and of the dialog type for the window manager, and a
+// modal one is marked modal.
+//
 // Alerts and file panels build their own widgets (SyncContent()).
 //
 // Threads: screen thread only.
@@ -44,6 +49,10 @@ public:
 	FltkWindow& operator=(const FltkWindow&) = delete;
 
 	void Apply(BPrivate::WindowUpdate update);
+	// The window this one belongs to; null for none.
+	void SetOwner(const FltkWindow* owner);
+	const FltkWindow* Owner() const;
+	bool IsDialog() const;
 	void Sync();
 
 	// Posts input to the kit window.
@@ -79,6 +88,7 @@ private:
 
 	BPrivate::WindowState fState;
 	Listener fListener;
+	const FltkWindow* fOwner;
 	std::map<int32, BPrivate::ViewState> fViews;
 	std::map<int32, std::unique_ptr<FltkWidget>> fWidgets;
 	std::set<int32> fDirty;

@@ -65,6 +65,8 @@ TEST_F(DesktopEntryTest, ListsItsTypesAndGoesWithTheLast)
 	ASSERT_GT(length, 0);
 	EXPECT_NE(content.find("\nExec=\"" + std::string(self, length) + "\" %F\n"), std::string::npos)
 	    << content;
+	EXPECT_NE(content.find("\nStartupWMClass=VorlixOggVorbisFrontend\n"), std::string::npos)
+	    << "the class of the program's windows: " << content;
 	if (Command::Exists("desktop-file-validate")) {
 		std::string complaints;
 		EXPECT_EQ(Command::Run({"desktop-file-validate", entry.Path()}, &complaints), 0)

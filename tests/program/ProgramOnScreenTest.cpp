@@ -36,6 +36,7 @@
 #include "tests/support/ScreenSession.h"
 #include "tests/support/TempDirectory.h"
 #include "tests/support/WaveFile.h"
+#include "tests/support/WindowManager.h"
 #include "window/MainWindow.h"
 
 using BPrivate::LooperList;
@@ -62,6 +63,16 @@ WaitUntil(const std::function<bool()>& done)
 {
 	return Polling::WaitUntil(done, kRunTimeout);
 }
+
+// Where the program puts a widget, in its window: the same program on the
+// same screen puts it there.
+struct Places {
+	BPoint encode;
+	BPoint quit;
+	BPoint skip;
+	BPoint stop;
+	BPoint add;
+};
 
 class ProgramOnScreen : public ScreenFixture {
 protected:
@@ -129,6 +140,30 @@ protected:
 		fApplication.reset();
 	}
 
+	// Runs the program in-process once, to see where its widgets are.
+	void
+	MeasurePlaces(Places* places)
+	{
+		FakeEncoderLog log(folder / "measure.log");
+		log.SetMode("hang");
+		Start(FAKE_ENCODER_PATH, {WriteList("misura.vfl", {"/a.wav"})});
+		std::optional<BRect> encode = Screen().Frame(kMain, "Codifica!");
+		std::optional<BRect> quit = Screen().Frame(kMain, "Esci");
+		std::optional<BRect> add = Screen().Frame(kMain, "Aggiungi...");
+		ASSERT_TRUE(encode && quit && add);
+		ASSERT_TRUE(User().ClickLabel(kMain, "Codifica!"));
+		ASSERT_NE(User().WaitForDrawn(kProgress), 0u);
+		std::optional<BRect> skip = Screen().Frame(kProgress, "Salta file");
+		std::optional<BRect> stop = Screen().Frame(kProgress, "Ferma codifica");
+		ASSERT_TRUE(skip && stop);
+		*places = {ScreenUser::Middle(*encode), ScreenUser::Middle(*quit),
+		           ScreenUser::Middle(*skip), ScreenUser::Middle(*stop), ScreenUser::Middle(*add)};
+		ASSERT_TRUE(User().ClickLabel(kProgress, "Ferma codifica"));
+		ASSERT_TRUE(WaitUntil([&] { return !IsEncoding(); }));
+		Quit();
+		ASSERT_TRUE(Screen().Settle(MessageLog::kTimeout));
+	}
+
 	TempDirectory folder;
 	VFApp* app = nullptr;
 	MainWindow* window = nullptr;
@@ -164,15 +199,6 @@ TEST_F(ProgramOnScreen, SaltaFileAndFermaCodificaEndHangingEncoders)
 	EXPECT_EQ(log.Records().size(), 2u) << "nothing started after the stop";
 }
 
-// Where the program puts a widget, in its window: the same program on the
-// same screen puts it there.
-struct Places {
-	BPoint encode;
-	BPoint quit;
-	BPoint skip;
-	BPoint stop;
-};
-
 // A person at the screen, for the program started as a process of its own,
 // whose windows this test process cannot see from inside.
 class ProgramProcess {
@@ -205,6 +231,16 @@ public:
 	{
 		return Command::Run({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"}) ==
 		       0;
+	}
+
+	// Activates the window, as a person who clicks it does, and presses
+	// the key (an xdotool key name).
+	static bool
+	Key(const std::string& title, const std::string& key)
+	{
+		std::string window = Window(title);
+		return !window.empty() &&
+		       Command::Run({"xdotool", "windowactivate", "--sync", window, "key", key}) == 0;
 	}
 
 	static bool
@@ -251,25 +287,7 @@ TEST_F(ProgramOnScreen, TheProgramItselfEncodesSkipsStopsAndEndsOnSigterm)
 	if (!folder.SupportsAttributes())
 		GTEST_SKIP() << "the temporary folder keeps no extended attributes";
 	Places places;
-	{
-		FakeEncoderLog log(folder / "measure.log");
-		log.SetMode("hang");
-		Start(FAKE_ENCODER_PATH, {WriteList("misura.vfl", {"/a.wav"})});
-		std::optional<BRect> encode = Screen().Frame(kMain, "Codifica!");
-		std::optional<BRect> quit = Screen().Frame(kMain, "Esci");
-		ASSERT_TRUE(encode && quit);
-		ASSERT_TRUE(User().ClickLabel(kMain, "Codifica!"));
-		ASSERT_NE(User().WaitForDrawn(kProgress), 0u);
-		std::optional<BRect> skip = Screen().Frame(kProgress, "Salta file");
-		std::optional<BRect> stop = Screen().Frame(kProgress, "Ferma codifica");
-		ASSERT_TRUE(skip && stop);
-		places = {ScreenUser::Middle(*encode), ScreenUser::Middle(*quit), ScreenUser::Middle(*skip),
-		          ScreenUser::Middle(*stop)};
-		ASSERT_TRUE(User().ClickLabel(kProgress, "Ferma codifica"));
-		ASSERT_TRUE(WaitUntil([&] { return !IsEncoding(); }));
-		Quit();
-		ASSERT_TRUE(Screen().Settle(MessageLog::kTimeout));
-	}
+	ASSERT_NO_FATAL_FAILURE(MeasurePlaces(&places));
 
 	// The real encoder, two at a time, on three files with awkward names
 	// and one that is not audio; the first lasts long enough for the
@@ -343,6 +361,122 @@ TEST_F(ProgramOnScreen, TheProgramItselfEncodesSkipsStopsAndEndsOnSigterm)
 	EXPECT_EQ(waitpid(encoder, &status, 0), encoder);
 	prctl(PR_SET_CHILD_SUBREAPER, 0);
 	EXPECT_EQ(log.Records().size(), 3u);
+}
+
+// An X window id as xprop writes it.
+std::string
+Hex(const std::string& window)
+{
+	char hex[32];
+	snprintf(hex, sizeof(hex), "0x%lx", strtoul(window.c_str(), nullptr, 10));
+	return hex;
+}
+
+// The window's corner and size on the screen.
+BRect
+Geometry(const std::string& window)
+{
+	std::string shell;
+	Command::Run({"xdotool", "getwindowgeometry", "--shell", window}, &shell);
+	auto value = [&](const std::string& name) {
+		size_t at = shell.find(name + "=");
+		return at == std::string::npos ? -1.0f
+		                               : strtof(shell.c_str() + at + name.size() + 1, nullptr);
+	};
+	float x = value("X");
+	float y = value("Y");
+	return BRect(x, y, x + value("WIDTH"), y + value("HEIGHT"));
+}
+
+// What the program's desktop entry calls its windows' class.
+std::string
+StartupWMClass()
+{
+	std::string entry = TempDirectory::ReadFile(DESKTOP_ENTRY_PATH);
+	size_t key = entry.find("\nStartupWMClass=");
+	if (key == std::string::npos)
+		return "";
+	size_t start = key + strlen("\nStartupWMClass=");
+	return entry.substr(start, entry.find('\n', start) - start);
+}
+
+TEST_F(ProgramOnScreen, UnderAWindowManagerTheDialogsBelongToTheMainWindow)
+{
+	if (!folder.SupportsAttributes())
+		GTEST_SKIP() << "the temporary folder keeps no extended attributes";
+	Places places;
+	ASSERT_NO_FATAL_FAILURE(MeasurePlaces(&places));
+	WindowManager manager;
+	ASSERT_TRUE(manager.IsReady()) << "openbox did not take the screen";
+	std::string windowClass = StartupWMClass();
+	ASSERT_FALSE(windowClass.empty());
+
+	// Every window: the class the desktop entry names, the icon at three
+	// sizes.
+	auto expectIdentity = [&](const std::string& window) {
+		EXPECT_EQ(WindowManager::Property(window, "WM_CLASS"),
+		          "\"" + windowClass + "\", \"" + windowClass + "\"");
+		std::string icons = WindowManager::Property(window, "_NET_WM_ICON");
+		for (const char* size : {"16 x 16", "32 x 32", "48 x 48"})
+			EXPECT_NE(icons.find(std::string("Icon (") + size + ")"), std::string::npos) << size;
+	};
+	auto expectDialogOf = [&](const std::string& owner, const std::string& dialog) {
+		ASSERT_FALSE(dialog.empty());
+		expectIdentity(dialog);
+		EXPECT_EQ(WindowManager::Property(dialog, "WM_TRANSIENT_FOR"), "window id # " + Hex(owner));
+		EXPECT_EQ(WindowManager::Property(dialog, "_NET_WM_WINDOW_TYPE"),
+		          "_NET_WM_WINDOW_TYPE_DIALOG");
+		EXPECT_NE(WindowManager::Property(dialog, "_NET_WM_STATE").find("_NET_WM_STATE_MODAL"),
+		          std::string::npos);
+	};
+
+	// An encoder that is not there: "Codifica!" ends in a stop alert,
+	// centred on the main window.
+	{
+		ProgramProcess running(CopyOfTheProgram(folder, folder / "mancante"),
+		                       WriteList("lista.vfl", {"/a.wav"}));
+		std::string main = ProgramProcess::Window(kMain);
+		ASSERT_FALSE(main.empty());
+		expectIdentity(main);
+		ASSERT_TRUE(ProgramProcess::Click(kMain, places.add));
+		expectDialogOf(main, ProgramProcess::Window("Aggiungi file"));
+		ASSERT_TRUE(ProgramProcess::Key("Aggiungi file", "Escape"));
+		ASSERT_TRUE(WaitUntil([] { return !ProgramProcess::IsShown("Aggiungi file"); }));
+
+		ASSERT_TRUE(ProgramProcess::Click(kMain, places.encode));
+		std::string alert = ProgramProcess::Window("EncodeFailed");
+		expectDialogOf(main, alert);
+		BRect outer = Geometry(main);
+		BRect inner = Geometry(alert);
+		EXPECT_NEAR(outer.left + outer.Width() / 2, inner.left + inner.Width() / 2, 1);
+		EXPECT_NEAR(outer.top + outer.Height() / 2, inner.top + inner.Height() / 2, 1);
+		ASSERT_TRUE(ProgramProcess::Key("EncodeFailed", "Return"));
+		ASSERT_TRUE(WaitUntil([] { return !ProgramProcess::IsShown("EncodeFailed"); }));
+		ASSERT_TRUE(ProgramProcess::Click(kMain, places.quit));
+		EXPECT_EQ(running.WaitForExit(), 0);
+	}
+
+	// An encoder that runs until it is stopped: the progress window stays
+	// above the main window even when the main window is activated.
+	FakeEncoderLog log(folder / "encoder.log");
+	log.SetMode("hang");
+	ProgramProcess running(CopyOfTheProgram(folder, FAKE_ENCODER_PATH),
+	                       WriteList("appesa.vfl", {"/a.wav"}));
+	std::string main = ProgramProcess::Window(kMain);
+	ASSERT_TRUE(ProgramProcess::Click(kMain, places.encode));
+	std::string progress = ProgramProcess::Window(kProgress);
+	expectDialogOf(main, progress);
+	ASSERT_EQ(Command::Run({"xdotool", "windowactivate", main}), 0);
+	std::string stacking = WindowManager::Property("root", "_NET_CLIENT_LIST_STACKING");
+	size_t mainAt = stacking.find(Hex(main));
+	ASSERT_NE(mainAt, std::string::npos) << stacking;
+	EXPECT_GT(stacking.find(Hex(progress)), mainAt) << stacking;
+	ASSERT_TRUE(ProgramProcess::Click(kProgress, places.stop));
+	ASSERT_TRUE(WaitUntil([] { return !ProgramProcess::IsShown(kProgress); }));
+	ASSERT_TRUE(ProgramProcess::Click(kMain, places.quit));
+	EXPECT_EQ(running.WaitForExit(), 0);
+	for (const FakeEncoderLog::Record& record : log.Records())
+		EXPECT_TRUE(WaitUntil([&] { return kill(record.pid, 0) != 0; })) << record.pid;
 }
 
 TEST(ProgramAtEveryFactor, EveryTextFitsItsPlaceInEveryWindow)

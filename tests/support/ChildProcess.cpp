@@ -41,7 +41,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments,
 	posix_spawn_file_actions_t actions;
 	posix_spawn_file_actions_init(&actions);
 	posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
-	if (posix_spawn(&fPid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
+	if (posix_spawnp(&fPid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0)
 		fPid = -1;
 	posix_spawn_file_actions_destroy(&actions);
 	close(fds[1]);

@@ -1,8 +1,8 @@
-// ChildProcess: a program a test starts itself (not through the roster),
-// with extra environment entries (added, or replacing those of the same
-// name) and its standard output in a pipe that the test reads. Every wait
-// is bounded. Deleting it kills the child by its process id if it still
-// runs, and reaps it.
+// ChildProcess: a program a test starts itself (not through the roster;
+// found on the PATH when its name has no slash), with extra environment
+// entries (added, or replacing those of the same name) and its standard
+// output in a pipe that the test reads. Every wait is bounded. Deleting it
+// kills the child by its process id if it still runs, and reaps it.
 #ifndef CHILD_PROCESS_H
 #define CHILD_PROCESS_H
 
