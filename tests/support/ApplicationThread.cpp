@@ -27,6 +27,7 @@ ApplicationThread::ApplicationThread(Factory factory, const std::vector<std::str
 		delete application;
 	});
 	fApplication = built.get_future().get();
+	fMessenger = BMessenger(fApplication);
 	// Tests act at once, and some change the process environment that the
 	// application's start reads while it spawns helpers: they wait until
 	// the loop runs and its queued start has been handled.
@@ -58,7 +59,7 @@ ApplicationThread::Quit()
 	if (!fThread.joinable())
 		return;
 	Watchdog watchdog(MessageLog::kTimeout);
-	be_app_messenger.SendMessage(B_QUIT_REQUESTED);
+	fMessenger.SendMessage(B_QUIT_REQUESTED);
 	fThread.join();
 	fApplication = nullptr;
 }

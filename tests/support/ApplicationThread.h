@@ -14,6 +14,8 @@
 #include <thread>
 #include <vector>
 
+#include <Messenger.h>
+
 class BApplication;
 
 class ApplicationThread {
@@ -35,6 +37,9 @@ public:
 
 private:
 	BApplication* fApplication;
+	// The application's own: be_app_messenger is cleared by the
+	// application's thread when the application ends by itself.
+	BMessenger fMessenger;
 	std::thread fThread;
 };
 
