@@ -102,11 +102,15 @@ void
 VFApp::ReadyToRun()
 {
 	ReadOptions();
-	if (selfRegisterMimeType)
-		RegisterMIMEType(false);
+	// Read before the window's thread may change it.
+	bool registerType = selfRegisterMimeType;
 	mainWindow = new MainWindow(hasLaunchRef ? &launchRef : nullptr);
 	fMainWindowMessenger = BMessenger(mainWindow);
 	mainWindow->Show();
+	// The window comes first: installing the type waits for the desktop's
+	// database tool.
+	if (registerType)
+		RegisterMIMEType(false);
 }
 
 void

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <vector>
@@ -491,6 +492,35 @@ TEST(ProgramAtEveryFactor, EveryTextFitsItsPlaceInEveryWindow)
 		// The tour ends with 0 when every window came and every text fits.
 		EXPECT_EQ(status, 0) << "at " << factor << ":\n" << output;
 	}
+}
+
+// The first start installs the list type, which waits for the desktop's
+// database tool: the window must come first, whatever the tool does.
+TEST_F(ProgramOnScreen, TheWindowComesBeforeTheDesktopsDatabaseTool)
+{
+	if (!folder.SupportsAttributes())
+		GTEST_SKIP() << "the temporary folder keeps no extended attributes";
+	std::string program = CopyOfTheProgram(folder, FAKE_ENCODER_PATH);
+	// A tool that hangs the first time until it is killed, first on the
+	// PATH.
+	std::string started = folder / "tool.pid";
+	ASSERT_EQ(mkdir((folder / "bin").c_str(), 0700), 0);
+	std::string tool = folder.WriteFile(
+	    "bin/update-mime-database", "#!/bin/sh\n[ -e '" + started + "' ] && exit 0\necho $$ > '" +
+	                                    started + "'\nexec sleep 1000\n");
+	ASSERT_EQ(chmod(tool.c_str(), 0700), 0);
+	const char* path = getenv("PATH");
+	ChildProcess running({program}, {"PATH=" + folder / "bin" + ":" + (path ? path : "")});
+
+	std::string window = ProgramProcess::Window(kMain);
+	EXPECT_NE(window, "") << "no window while the tool runs";
+	pid_t toolPid = 0;
+	ASSERT_TRUE(WaitUntil([&] { return (bool)(std::ifstream(started) >> toolPid); }));
+	EXPECT_EQ(kill(toolPid, SIGKILL), 0) << "the tool had ended before the window came";
+	ASSERT_EQ(Command::Run({X_CLOSE_PATH, window}), 0);
+	int status = -1;
+	ASSERT_TRUE(running.WaitForExit(MessageLog::kTimeout, &status));
+	EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 TEST(ProgramWithoutAScreen, SaysSoInOneLineAndExits)
