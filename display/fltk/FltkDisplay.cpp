@@ -38,7 +38,7 @@ Now()
 
 FltkDisplay::FltkDisplay()
     : fOpened(Now()), fWakeSent(false), fWorking(false), fBatches(0), fQuitting(false),
-      fScreen(nullptr), fLastWork(0), fTimerSet(false)
+      fScreen(nullptr), fLastDrawn(0), fTimerSet(false)
 {
 }
 
@@ -275,13 +275,15 @@ FltkDisplay::_Timeout(void* display)
 }
 
 // At most one batch a frame: updates that come faster are taken together,
-// so the screen draws once a frame however many there are.
+// so the screen draws once a frame however many there are. A frame starts
+// with a batch that drew: hidden windows and measuring draw nothing, and
+// must not keep the first picture of a window waiting.
 void
 FltkDisplay::_Schedule()
 {
 	if (fTimerSet)
 		return;
-	double since = (Now() - fLastWork) / 1e6;
+	double since = (Now() - fLastDrawn) / 1e6;
 	if (since >= kFrame) {
 		_DoWork();
 		return;
@@ -310,7 +312,7 @@ FltkDisplay::_DoWork()
 	// it closes (then _Check() does it).
 	if (FltkMenuItems::IsAnyOpen())
 		return;
-	fLastWork = Now();
+	bigtime_t start = Now();
 	std::vector<Job> jobs;
 	{
 		std::scoped_lock lock(fLock);
@@ -322,7 +324,8 @@ FltkDisplay::_DoWork()
 		for (Job& job : jobs)
 			job(*fScreen);
 		// Once for the whole batch: this is where the widgets change.
-		fScreen->Sync();
+		if (fScreen->Sync())
+			fLastDrawn = start;
 	}
 	{
 		std::scoped_lock lock(fLock);

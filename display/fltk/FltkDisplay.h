@@ -123,7 +123,7 @@ private:
 	std::thread fThread;
 	// Touched on the screen thread only.
 	FltkScreen* fScreen;
-	bigtime_t fLastWork;
+	bigtime_t fLastDrawn;
 	bool fTimerSet;
 
 	mutable std::mutex fReportLock;

@@ -51,17 +51,20 @@ FltkScreen::Remove(int32 window)
 	fChanged.erase(window);
 }
 
-void
+bool
 FltkScreen::Sync()
 {
+	bool drew = false;
 	for (int32 token : fChanged) {
 		FltkWindow& window = *fWindows.at(token);
 		if (window.IsDialog())
 			window.SetOwner(_OwnerFor(window));
 		window.Sync();
+		drew = drew || window.shown();
 	}
 	fChanged.clear();
 	FltkConnection::Flush();
+	return drew;
 }
 
 const FltkWindow*

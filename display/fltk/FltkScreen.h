@@ -31,7 +31,8 @@ public:
 
 	void Update(BPrivate::WindowUpdate update);
 	void Remove(int32 window);
-	void Sync();
+	// True when a window on the screen changed: the batch drew something.
+	bool Sync();
 
 	// The window shown with that title (or, when none is, a hidden one);
 	// null when there is none.
