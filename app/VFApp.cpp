@@ -107,10 +107,15 @@ VFApp::ReadyToRun()
 	mainWindow = new MainWindow(hasLaunchRef ? &launchRef : nullptr);
 	fMainWindowMessenger = BMessenger(mainWindow);
 	mainWindow->Show();
+	if (!registerType)
+		return;
 	// The window comes first: installing the type waits for the desktop's
-	// database tool.
-	if (registerType)
-		RegisterMIMEType(false);
+	// database tools, whose work would only slow its first picture.
+	if (mainWindow->Lock()) {
+		mainWindow->Sync();
+		mainWindow->Unlock();
+	}
+	RegisterMIMEType(false);
 }
 
 void

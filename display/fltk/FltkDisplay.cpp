@@ -154,8 +154,18 @@ bool
 FltkDisplay::Settle(bigtime_t timeout)
 {
 	// The first call runs after everything queued before it; the second
-	// draws what they changed.
-	return _Call([](FltkScreen&) {}, timeout) && _Call([](FltkScreen&) { Fl::flush(); }, timeout);
+	// draws what they changed and waits until the X server has it.
+	auto draw = [](FltkScreen&) {
+		Fl::flush();
+		FltkConnection::Sync();
+	};
+	return _Call([](FltkScreen&) {}, timeout) && _Call(draw, timeout);
+}
+
+void
+FltkDisplay::Sync(bigtime_t timeout)
+{
+	Settle(timeout);
 }
 
 int32

@@ -64,6 +64,8 @@ public:
 	font_height PlainFontHeight() const override;
 	float StringWidth(const char* text) const override;
 	bool HasPendingWork() const override;
+	// Settle(), for the kits.
+	void Sync(bigtime_t timeout) override;
 
 	// The class and the icons of every window shown from now on (see
 	// FltkDriver::Identity).

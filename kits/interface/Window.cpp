@@ -13,6 +13,9 @@ namespace {
 
 // Posted by a window to itself: send what changed to the display.
 const uint32 kMsgUpdateDisplay = '_Dup';
+// How long Sync() waits for the display at most: a display that has not
+// drawn by then is not waited for.
+const bigtime_t kSyncTimeout = 1000000;
 
 window_look
 LookFor(window_type type)
@@ -299,6 +302,14 @@ BWindow::UpdateIfNeeded()
 	fDirtyViews.clear();
 	if (Display* display = Display::Current())
 		display->Update(std::move(update));
+}
+
+void
+BWindow::Sync()
+{
+	UpdateIfNeeded();
+	if (Display* display = Display::Current())
+		display->Sync(kSyncTimeout);
 }
 
 void

@@ -74,6 +74,9 @@ public:
 	// Sends what changed to the display at once instead of at the end of
 	// the message being handled. Needs the window locked.
 	void UpdateIfNeeded();
+	// Sends what changed and waits until the display has shown it (a
+	// second at most). Needs the window locked.
+	void Sync();
 
 protected:
 	// Adds the window's own state to the snapshot the display gets; kit

@@ -501,13 +501,17 @@ TEST_F(ProgramOnScreen, TheWindowComesBeforeTheDesktopsDatabaseTool)
 	if (!folder.SupportsAttributes())
 		GTEST_SKIP() << "the temporary folder keeps no extended attributes";
 	std::string program = CopyOfTheProgram(folder, FAKE_ENCODER_PATH);
-	// A tool that hangs the first time until it is killed, first on the
-	// PATH.
+	// A tool first on the PATH that notes whether the main window is on the
+	// screen when it starts, then hangs the first time until it is killed.
+	std::string seen = folder / "seen";
 	std::string started = folder / "tool.pid";
 	ASSERT_EQ(mkdir((folder / "bin").c_str(), 0700), 0);
-	std::string tool = folder.WriteFile(
-	    "bin/update-mime-database", "#!/bin/sh\n[ -e '" + started + "' ] && exit 0\necho $$ > '" +
-	                                    started + "'\nexec sleep 1000\n");
+	std::string tool = folder.WriteFile("bin/update-mime-database",
+	                                    "#!/bin/sh\n[ -e '" + started +
+	                                        "' ] && exit 0\n"
+	                                        "xdotool search --onlyvisible --name '^" +
+	                                        std::string(kMain) + "$' > '" + seen + "'\n" +
+	                                        "echo $$ > '" + started + "'\nexec sleep 1000\n");
 	ASSERT_EQ(chmod(tool.c_str(), 0700), 0);
 	const char* path = getenv("PATH");
 	ChildProcess running({program}, {"PATH=" + folder / "bin" + ":" + (path ? path : "")});
@@ -516,7 +520,8 @@ TEST_F(ProgramOnScreen, TheWindowComesBeforeTheDesktopsDatabaseTool)
 	EXPECT_NE(window, "") << "no window while the tool runs";
 	pid_t toolPid = 0;
 	ASSERT_TRUE(WaitUntil([&] { return (bool)(std::ifstream(started) >> toolPid); }));
-	EXPECT_EQ(kill(toolPid, SIGKILL), 0) << "the tool had ended before the window came";
+	EXPECT_EQ(TempDirectory::ReadFile(seen), window + "\n") << "the tool came first";
+	EXPECT_EQ(kill(toolPid, SIGKILL), 0);
 	ASSERT_EQ(Command::Run({X_CLOSE_PATH, window}), 0);
 	int status = -1;
 	ASSERT_TRUE(running.WaitForExit(MessageLog::kTimeout, &status));

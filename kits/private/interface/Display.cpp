@@ -17,6 +17,11 @@ std::atomic<int32> sNextToken{1};
 
 Display::~Display() = default;
 
+void
+Display::Sync(bigtime_t)
+{
+}
+
 Display*
 Display::Current()
 {

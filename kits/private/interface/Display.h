@@ -78,6 +78,10 @@ public:
 	virtual font_height PlainFontHeight() const = 0;
 	virtual float StringWidth(const char* text) const = 0;
 	virtual bool HasPendingWork() const = 0;
+	// Waits until everything handed to the display so far is applied and
+	// drawn, at most timeout microseconds. A display that applies updates
+	// at once has nothing to wait for.
+	virtual void Sync(bigtime_t timeout);
 
 	// The display the kits use; null when none is installed. The
 	// program's main() installs the screen's driver before it builds the
