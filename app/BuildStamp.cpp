@@ -1,17 +1,28 @@
 #include "BuildStamp.h"
 
+#include <cstdio>
+
+// Seconds since the epoch, from the object that the link of every
+// executable adds.
+extern "C" const long long vf_link_time;
+
 std::string
 BuildStamp()
 {
-	return BuildStamp(__DATE__, __TIME__);
+	return BuildStamp((time_t)vf_link_time);
 }
 
 std::string
-BuildStamp(const char* date, const char* time)
+BuildStamp(time_t when)
 {
-	std::string stamp = date;
-	size_t padding = stamp.find("  ");
-	if (padding != std::string::npos)
-		stamp.erase(padding, 1);
-	return stamp + " " + time;
+	// English in every locale, as the stamp has always been.
+	static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+	                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+	struct tm local;
+	if (localtime_r(&when, &local) == nullptr)
+		return std::string();
+	char stamp[64];
+	snprintf(stamp, sizeof(stamp), "%s %d %d %02d:%02d:%02d", kMonths[local.tm_mon], local.tm_mday,
+	         local.tm_year + 1900, local.tm_hour, local.tm_min, local.tm_sec);
+	return stamp;
 }

@@ -1,16 +1,17 @@
 // When the program was built, as the About box prints it:
-// "Jan 2 2002 18:44:16" (English month, day, year, then the time).
+// "Jan 2 2002 18:44:16" (English month, day, year, then the local time).
 #ifndef BUILD_STAMP_H
 #define BUILD_STAMP_H
 
+#include <ctime>
 #include <string>
 
-// This program's own.
+// The moment this program's executable was linked: its link adds it
+// (cmake/link-with-stamp), so a build that changes any part of the program
+// changes it, and nothing else does.
 std::string BuildStamp();
 
-// From the compiler's __DATE__ ("Jan  2 2002") and __TIME__ ("18:44:16").
-// The compiler pads a one-digit day with a blank; the printed form has
-// exactly one blank between month and day.
-std::string BuildStamp(const char* date, const char* time);
+// Any moment in that form.
+std::string BuildStamp(time_t when);
 
 #endif // BUILD_STAMP_H

@@ -208,19 +208,35 @@ private:
 
 } // namespace
 
-TEST(BuildStamp, HasOneBlankBetweenMonthAndDay)
+TEST(BuildStamp, IsTheMomentTheExecutableWasLinked)
 {
-	EXPECT_EQ(BuildStamp("Jan 22 2002", "18:44:16"), "Jan 22 2002 18:44:16");
-	EXPECT_EQ(BuildStamp("Jan  2 2002", "18:44:16"), "Jan 2 2002 18:44:16");
-	EXPECT_EQ(BuildStamp("Dec 31 2099", "00:00:00"), "Dec 31 2099 00:00:00");
-	EXPECT_EQ(BuildStamp("Feb  1 2026", "09:05:07"), "Feb 1 2026 09:05:07");
+	{
+		ScopedEnvironment zone;
+		zone.Set("TZ", "UTC0");
+		tzset();
+		EXPECT_EQ(BuildStamp(1009993456), "Jan 2 2002 17:44:16");
+		EXPECT_EQ(BuildStamp(1769936707), "Feb 1 2026 09:05:07");
+		EXPECT_EQ(BuildStamp(4102444799), "Dec 31 2099 23:59:59");
+	}
+	tzset();
 	// The form the box must print, told from near misses.
 	EXPECT_TRUE(IsStamp("Jan 2 2002 18:44:16"));
 	for (const char* wrong : {"Jan  2 2002 18:44:16", "Jan 02 2002 18:44:16", "jan 2 2002 18:44:16",
 	                          "Jan 2 2002  18:44:16", "Jan 2 2002 18:44:16\n", "Jan 2 2002"})
 		EXPECT_FALSE(IsStamp(wrong)) << wrong;
-	std::string today = BuildStamp(__DATE__, __TIME__);
-	EXPECT_TRUE(IsStamp(today)) << today;
+
+	// This test program's own link: it began at most a few seconds before
+	// the file was written, however long ago its sources were compiled.
+	std::string stamp = BuildStamp();
+	EXPECT_TRUE(IsStamp(stamp)) << stamp;
+	struct stat program;
+	ASSERT_EQ(stat("/proc/self/exe", &program), 0);
+	const time_t kLongestLink = 60;
+	bool found = false;
+	for (time_t moment = program.st_mtime; moment >= program.st_mtime - kLongestLink; moment--)
+		found = found || BuildStamp(moment) == stamp;
+	EXPECT_TRUE(found) << stamp << " is not within a minute before the link's end, "
+	                   << BuildStamp(program.st_mtime);
 }
 
 TEST_F(VFAppAbout, ShowsNineLinesAndTwoButtons)
