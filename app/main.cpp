@@ -14,7 +14,10 @@ main()
 		fprintf(stderr, "%s\n", error.c_str());
 		return 1;
 	}
-	VFApp app;
-	app.Run();
-	return 0;
+	{
+		VFApp app;
+		app.Run();
+	}
+	// Once the application is gone: a screen lost while it ended counts too.
+	return FltkDriver::Close() ? 0 : 1;
 }

@@ -24,6 +24,24 @@ struct MotifHints {
 const unsigned long kHintFunctions = 1;
 const unsigned long kFunctionMove = 4;
 
+void (*sLost)(void* data) = nullptr;
+void* sLostData = nullptr;
+
+// Says nothing: the display says it, once.
+int
+IgnoreIOError(::Display*)
+{
+	return 0;
+}
+
+// Returning, instead of exiting, makes Xlib give the connection up.
+void
+ReportLoss(::Display*, void*)
+{
+	if (sLost != nullptr)
+		sLost(sLostData);
+}
+
 } // namespace
 
 bool
@@ -41,6 +59,17 @@ FltkConnection::Open(std::string* error)
 	}
 	fl_open_display(connection);
 	return true;
+}
+
+void
+FltkConnection::OnLoss(void (*lost)(void* data), void* data)
+{
+	sLost = lost;
+	sLostData = data;
+	// FLTK's own handler ends the process, from whichever thread met the
+	// error.
+	XSetIOErrorHandler(IgnoreIOError);
+	XSetIOErrorExitHandler(fl_display, ReportLoss, nullptr);
 }
 
 std::string

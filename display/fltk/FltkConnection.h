@@ -18,6 +18,11 @@ public:
 	// with a one-line reason for the user, when there is none: FLTK would
 	// end the process instead.
 	static bool Open(std::string* error);
+	// Calls lost(data) when the connection to the X server breaks (the
+	// server ended, the session closed), where Xlib and FLTK would end the
+	// process; every X call returns at once from then on. Once the
+	// connection is open.
+	static void OnLoss(void (*lost)(void* data), void* data);
 	// The X resources the desktop set on the screen (xrdb), one
 	// "name:\tvalue" a line; empty when there are none.
 	static std::string Resources();

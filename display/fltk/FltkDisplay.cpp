@@ -3,9 +3,11 @@
 #include <FL/Fl.H>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 
 #include <LooperList.h>
+#include <SignalWatcher.h>
 
 #include "FltkBoxTypes.h"
 #include "FltkConnection.h"
@@ -38,7 +40,7 @@ Now()
 
 FltkDisplay::FltkDisplay()
     : fOpened(Now()), fWakeSent(false), fWorking(false), fBatches(0), fQuitting(false),
-      fScreen(nullptr), fLastDrawn(0), fTimerSet(false)
+      fLost(false), fScreen(nullptr), fLastDrawn(0), fTimerSet(false)
 {
 }
 
@@ -59,8 +61,20 @@ FltkDisplay::Open(std::string* error)
 
 FltkDisplay::~FltkDisplay()
 {
+	Close();
+}
+
+void
+FltkDisplay::Close()
+{
 	if (!fThread.joinable())
 		return;
+	// The process ends from the screen thread (exit() in FLTK or Xlib):
+	// that thread cannot wait for itself.
+	if (std::this_thread::get_id() == fThread.get_id()) {
+		fThread.detach();
+		return;
+	}
 	{
 		std::scoped_lock lock(fLock);
 		fQuitting = true;
@@ -168,6 +182,13 @@ FltkDisplay::Sync(bigtime_t timeout)
 	Settle(timeout);
 }
 
+bool
+FltkDisplay::IsLost() const
+{
+	std::scoped_lock lock(fLock);
+	return fLost;
+}
+
 int32
 FltkDisplay::Batches() const
 {
@@ -209,6 +230,7 @@ FltkDisplay::_Run(std::promise<std::string>* started)
 		started->set_value(error);
 		return;
 	}
+	FltkConnection::OnLoss(_Lost, this);
 	// The first lock makes the wake-up pipe that Fl::awake() writes to:
 	// it must exist before any other thread can ask for work.
 	Fl::lock();
@@ -228,7 +250,7 @@ FltkDisplay::_Run(std::promise<std::string>* started)
 	for (;;) {
 		{
 			std::scoped_lock lock(fLock);
-			if (fQuitting)
+			if (fQuitting || fLost)
 				break;
 		}
 		Fl::wait(1e20);
@@ -236,22 +258,29 @@ FltkDisplay::_Run(std::promise<std::string>* started)
 	Fl::remove_check(_Check, this);
 	Fl::remove_timeout(_Timeout, this);
 	fScreen = nullptr;
+	// Windows of a lost screen are left to the process's end: taking them
+	// down would talk to a server that is gone.
+	if (IsLost())
+		screen.release();
 	screen.reset();
 	Fl::unlock();
 }
 
-void
+bool
 FltkDisplay::_Queue(Job job) const
 {
 	bool wake;
 	{
 		std::scoped_lock lock(fLock);
+		if (fLost)
+			return false;
 		fJobs.push_back(std::move(job));
 		wake = !fWakeSent;
 		fWakeSent = true;
 	}
 	if (wake)
 		Fl::awake(_Wake, const_cast<FltkDisplay*>(this));
+	return true;
 }
 
 bool
@@ -263,11 +292,12 @@ FltkDisplay::_Call(Job job, bigtime_t timeout) const
 	}
 	auto done = std::make_shared<std::promise<void>>();
 	std::future<void> finished = done->get_future();
-	_Queue([job = std::move(job), done](FltkScreen& screen) {
+	bool queued = _Queue([job = std::move(job), done](FltkScreen& screen) {
 		job(screen);
 		done->set_value();
 	});
-	return finished.wait_for(std::chrono::microseconds(timeout)) == std::future_status::ready;
+	return queued &&
+	       finished.wait_for(std::chrono::microseconds(timeout)) == std::future_status::ready;
 }
 
 void
@@ -313,6 +343,22 @@ FltkDisplay::_Check(void* display)
 	}
 	if (pending)
 		self->_Schedule();
+}
+
+void
+FltkDisplay::_Lost(void* display)
+{
+	FltkDisplay* self = static_cast<FltkDisplay*>(display);
+	{
+		std::scoped_lock lock(self->fLock);
+		if (self->fLost)
+			return;
+		self->fLost = true;
+	}
+	fprintf(stderr, "Connessione allo schermo interrotta: il programma termina.\n");
+	// The session is over, as at a hang-up: the application quits and
+	// stores its settings.
+	BPrivate::SignalWatcher::HangUp();
 }
 
 void

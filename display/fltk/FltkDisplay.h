@@ -10,6 +10,10 @@
 // input only posts messages to the kit windows: the screen thread never
 // locks a looper and never waits for one.
 //
+// When the connection to the X server breaks, the screen thread says so in
+// one line, asks the application to quit as a hang-up does, and ends
+// without touching X again; later work is dropped.
+//
 // One FltkDisplay per process: FLTK keeps global state that cannot be set
 // up twice. The kits use it once it is current (Display::SetCurrent()); the
 // program installs it through FltkDriver.
@@ -58,6 +62,8 @@ public:
 	// null, with a one-line reason in *error, when there is none.
 	static std::unique_ptr<FltkDisplay> Open(std::string* error);
 	~FltkDisplay() override;
+	// Ends the screen thread; the destructor does it too.
+	void Close();
 
 	void Update(BPrivate::WindowUpdate update) override;
 	void RemoveWindow(int32 window) override;
@@ -66,6 +72,8 @@ public:
 	bool HasPendingWork() const override;
 	// Settle(), for the kits.
 	void Sync(bigtime_t timeout) override;
+	// True once the connection to the X server has broken.
+	bool IsLost() const;
 
 	// The class and the icons of every window shown from now on (see
 	// FltkDriver::Identity).
@@ -100,13 +108,15 @@ private:
 	FltkDisplay();
 
 	void _Run(std::promise<std::string>* started);
-	void _Queue(Job job) const;
+	// False, with the job dropped, when the screen is lost.
+	bool _Queue(Job job) const;
 	// Runs the job on the screen thread and waits for it, at most timeout
 	// microseconds; false when it did not run in time.
 	bool _Call(Job job, bigtime_t timeout) const;
 	static void _Wake(void* display);
 	static void _Timeout(void* display);
 	static void _Check(void* display);
+	static void _Lost(void* display);
 	void _Schedule();
 	void _DoWork();
 	void _Reported(const WindowReport& report);
@@ -122,6 +132,7 @@ private:
 	bool fWorking;
 	int32 fBatches;
 	bool fQuitting;
+	bool fLost;
 	std::thread fThread;
 	// Touched on the screen thread only.
 	FltkScreen* fScreen;

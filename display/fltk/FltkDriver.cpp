@@ -20,15 +20,26 @@ FltkDriver::Install(std::string* error, const Identity& identity)
 		return false;
 	sInstalled->SetIdentity(identity.windowClass, identity.icons);
 	Display::SetCurrent(sInstalled);
-	atexit(_Close);
+	atexit(_CloseAtExit);
 	return true;
 }
 
-void
-FltkDriver::_Close()
+bool
+FltkDriver::Close()
 {
+	if (sInstalled == nullptr)
+		return true;
 	if (Display::Current() == sInstalled)
 		Display::SetCurrent(nullptr);
+	sInstalled->Close();
+	bool lost = sInstalled->IsLost();
 	delete sInstalled;
 	sInstalled = nullptr;
+	return !lost;
+}
+
+void
+FltkDriver::_CloseAtExit()
+{
+	Close();
 }

@@ -3,8 +3,8 @@
 // display is visible from here, so the program needs none of the kits'
 // private headers.
 //
-// The display lives until the process exits; its screen thread ends before
-// the process takes down what that thread uses.
+// The display lives until Close() or the process's exit; its screen thread
+// ends before the process takes down what that thread uses.
 #ifndef FLTK_DRIVER_H
 #define FLTK_DRIVER_H
 
@@ -26,9 +26,13 @@ public:
 	// whose windows carry the identity. False, with a one-line reason for
 	// the user in *error, when there is no screen to open.
 	static bool Install(std::string* error, const Identity& identity);
+	// Takes the display down once the application is gone (else at the
+	// process's exit); false when the connection to the screen broke at
+	// any time before.
+	static bool Close();
 
 private:
-	static void _Close();
+	static void _CloseAtExit();
 };
 
 #endif // FLTK_DRIVER_H

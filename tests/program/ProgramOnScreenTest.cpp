@@ -38,6 +38,7 @@
 #include "tests/support/TempDirectory.h"
 #include "tests/support/WaveFile.h"
 #include "tests/support/WindowManager.h"
+#include "tests/support/XvfbServer.h"
 #include "window/MainWindow.h"
 
 using BPrivate::LooperList;
@@ -534,4 +535,51 @@ TEST(ProgramWithoutAScreen, SaysSoInOneLineAndExits)
 	EXPECT_EQ(Command::Run({"sh", "-c", "exec \"$0\" 2>&1", PROGRAM_PATH}, &output, {"DISPLAY="}),
 	          1);
 	EXPECT_EQ(output, "Nessuno schermo: la variabile DISPLAY non è impostata.\n");
+}
+
+// The screen goes away under the program, idle or just sent SIGTERM as at
+// logout: it stores its settings (here two switches whose stored values
+// the test erases once the program has read them) and ends with one line
+// and a failure status, never with an abort.
+TEST(ProgramLosingItsScreen, StoresTheSettingsAndSaysSoInOneLine)
+{
+	TempDirectory folder;
+	if (!folder.SupportsAttributes())
+		GTEST_SKIP() << "the temporary folder keeps no extended attributes";
+	const std::string lost = "Connessione allo schermo interrotta: il programma termina.\n";
+	for (bool terminated : {false, true}) {
+		SCOPED_TRACE(terminated ? "just sent SIGTERM" : "idle");
+		std::string program = CopyOfTheProgram(folder, FAKE_ENCODER_PATH);
+		ASSERT_EQ(setxattr(program.c_str(), "user.dont_close_on_add", "\1", 1, 0), 0);
+		ASSERT_EQ(setxattr(program.c_str(), "user.self_register_mime_type", "\0", 1, 0), 0);
+		auto screen = std::make_unique<XvfbServer>();
+		ASSERT_FALSE(screen->Name().empty()) << "no Xvfb";
+		std::vector<std::string> session = {"DISPLAY=" + screen->Name(),
+		                                    "XDG_CONFIG_HOME=" + folder / "config",
+		                                    "XDG_DATA_HOME=" + folder / "data"};
+		ChildProcess running({"sh", "-c", "exec \"$0\" 2>&1", program}, session);
+		ASSERT_EQ(Command::Run({"xdotool", "search", "--sync", "--onlyvisible", "--name",
+		                        std::string("^") + kMain + "$"},
+		                       nullptr, session, MessageLog::kTimeout / 1000000),
+		          0);
+		for (const char* name : {"user.dont_close_on_add", "user.self_register_mime_type"})
+			ASSERT_EQ(removexattr(program.c_str(), name), 0);
+
+		if (terminated) {
+			ASSERT_EQ(kill(running.Pid(), SIGTERM), 0);
+		}
+		screen.reset();
+		int status = -1;
+		ASSERT_TRUE(running.WaitForExit(MessageLog::kTimeout, &status)) << running.Output();
+		ASSERT_TRUE(WIFEXITED(status)) << status << " " << running.Output();
+		// After SIGTERM the program may be gone before the server is.
+		if (!terminated || !running.Output().empty()) {
+			EXPECT_EQ(running.Output(), lost);
+			EXPECT_EQ(WEXITSTATUS(status), 1);
+		} else {
+			EXPECT_EQ(WEXITSTATUS(status), 0);
+		}
+		EXPECT_EQ(Attribute(program, "dont_close_on_add"), std::string(1, '\1'));
+		EXPECT_EQ(Attribute(program, "self_register_mime_type"), std::string(1, '\0'));
+	}
 }

@@ -14,6 +14,8 @@ namespace BPrivate {
 
 // The handler's end of the pipe; -1 while no watcher exists.
 static std::atomic<int> sHandlerPipeEnd(-1);
+// Set for good by HangUp().
+static std::atomic<bool> sHungUp(false);
 
 SignalWatcher::SignalWatcher(BMessenger target)
     : fTarget(target), fPipeReadEnd(-1), fPipeWriteEnd(-1), fSignalFd(-1),
@@ -43,6 +45,8 @@ SignalWatcher::SignalWatcher(BMessenger target)
 	sigemptyset(&action.sa_mask);
 	for (size_t i = 0; i < std::size(kSignals); i++)
 		sigaction(kSignals[i], &action, &fPrevious[i]);
+	if (sHungUp)
+		_Handler(SIGHUP);
 }
 
 SignalWatcher::~SignalWatcher()
@@ -61,6 +65,13 @@ SignalWatcher::~SignalWatcher()
 	// A mask belongs to a thread: only the builder's own can be put back.
 	if (std::this_thread::get_id() == fBuilder)
 		pthread_sigmask(SIG_SETMASK, &fBuilderMask, nullptr);
+}
+
+void
+SignalWatcher::HangUp()
+{
+	sHungUp = true;
+	_Handler(SIGHUP);
 }
 
 void

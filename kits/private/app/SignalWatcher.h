@@ -1,5 +1,6 @@
 // SignalWatcher: turns SIGTERM, SIGINT and SIGHUP into a B_QUIT_REQUESTED
-// sent to a messenger, from a thread of its own.
+// sent to a messenger, from a thread of its own; also a hang-up that comes
+// without a signal (HangUp()).
 //
 // The thread that builds the watcher (the application's builder, before it
 // starts any other thread) blocks the signals, so the threads it starts
@@ -27,6 +28,11 @@ public:
 	~SignalWatcher();
 	SignalWatcher(const SignalWatcher&) = delete;
 	SignalWatcher& operator=(const SignalWatcher&) = delete;
+
+	// The session is over without a signal (the screen went away): the
+	// watcher asks for the quit as on SIGHUP. From any thread; a watcher
+	// built afterwards asks at once.
+	static void HangUp();
 
 private:
 	static void _Handler(int signal);
