@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <AppDefs.h>
 #include <LooperList.h>
 #include <SignalWatcher.h>
 
@@ -86,6 +87,12 @@ FltkDisplay::Close()
 void
 FltkDisplay::Update(WindowUpdate update)
 {
+	if (update.window.kind == WindowKind::Alert && update.window.shown &&
+	    !_NoteAlert(update.window)) {
+		fprintf(stderr, "%s\n", update.window.alert.text.c_str());
+		update.window.target.SendMessage(B_QUIT_REQUESTED);
+		return;
+	}
 	_Queue([update = std::move(update)](FltkScreen& screen) mutable {
 		screen.Update(std::move(update));
 	});
@@ -94,6 +101,10 @@ FltkDisplay::Update(WindowUpdate update)
 void
 FltkDisplay::RemoveWindow(int32 window)
 {
+	{
+		std::scoped_lock lock(fLock);
+		fAlerts.erase(window);
+	}
 	_Queue([this, window](FltkScreen& screen) {
 		screen.Remove(window);
 		std::scoped_lock lock(fReportLock);
@@ -349,13 +360,18 @@ void
 FltkDisplay::_Lost(void* display)
 {
 	FltkDisplay* self = static_cast<FltkDisplay*>(display);
+	std::map<int32, BMessenger> alerts;
 	{
 		std::scoped_lock lock(self->fLock);
 		if (self->fLost)
 			return;
 		self->fLost = true;
+		alerts.swap(self->fAlerts);
 	}
 	fprintf(stderr, "Connessione allo schermo interrotta: il programma termina.\n");
+	// An alert closed unanswered lets the thread waiting for it go on.
+	for (auto& [token, alert] : alerts)
+		alert.SendMessage(B_QUIT_REQUESTED);
 	// The session is over, as at a hang-up: the application quits and
 	// stores its settings.
 	BPrivate::SignalWatcher::HangUp();
@@ -389,6 +405,16 @@ FltkDisplay::_DoWork()
 		fBatches++;
 	}
 	LooperList::NoteActivity();
+}
+
+bool
+FltkDisplay::_NoteAlert(const WindowState& alert)
+{
+	std::scoped_lock lock(fLock);
+	if (fLost)
+		return false;
+	fAlerts.emplace(alert.token, alert.target);
+	return true;
 }
 
 void

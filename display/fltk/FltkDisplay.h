@@ -12,7 +12,9 @@
 //
 // When the connection to the X server breaks, the screen thread says so in
 // one line, asks the application to quit as a hang-up does, and ends
-// without touching X again; later work is dropped.
+// without touching X again; later work is dropped. No alert can be answered
+// from then on: each one open, or shown later, is closed unanswered, and
+// the text of one shown later goes to the standard error.
 //
 // One FltkDisplay per process: FLTK keeps global state that cannot be set
 // up twice. The kits use it once it is current (Display::SetCurrent()); the
@@ -120,6 +122,8 @@ private:
 	void _Schedule();
 	void _DoWork();
 	void _Reported(const WindowReport& report);
+	// Keeps note of a shown alert; false, when the screen is lost.
+	bool _NoteAlert(const BPrivate::WindowState& alert);
 	const WindowReport* _Find(const std::string& title) const;
 
 	FltkFontMetrics fMetrics;
@@ -142,6 +146,8 @@ private:
 	mutable std::mutex fReportLock;
 	mutable std::condition_variable fReportChanged;
 	std::map<int32, WindowReport> fReports;
+	// The alerts on the screen, to close should it be lost; under fLock.
+	std::map<int32, BMessenger> fAlerts;
 	BPrivate::WindowOrder fOrder;
 };
 

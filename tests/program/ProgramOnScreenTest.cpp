@@ -540,15 +540,23 @@ TEST(ProgramWithoutAScreen, SaysSoInOneLineAndExits)
 // The screen goes away under the program, idle or just sent SIGTERM as at
 // logout: it stores its settings (here two switches whose stored values
 // the test erases once the program has read them) and ends with one line
-// and a failure status, never with an abort.
+// and a failure status, never with an abort. Settings that cannot be
+// stored are still said: the alert that cannot be shown any more is
+// closed, its text written out.
 TEST(ProgramLosingItsScreen, StoresTheSettingsAndSaysSoInOneLine)
 {
 	TempDirectory folder;
 	if (!folder.SupportsAttributes())
 		GTEST_SKIP() << "the temporary folder keeps no extended attributes";
 	const std::string lost = "Connessione allo schermo interrotta: il programma termina.\n";
-	for (bool terminated : {false, true}) {
-		SCOPED_TRACE(terminated ? "just sent SIGTERM" : "idle");
+	struct Case {
+		const char* name;
+		bool terminated;
+		bool storable;
+	};
+	for (const Case& test : {Case{"idle", false, true}, Case{"just sent SIGTERM", true, true},
+	                         Case{"with nowhere to store the settings", false, false}}) {
+		SCOPED_TRACE(test.name);
 		std::string program = CopyOfTheProgram(folder, FAKE_ENCODER_PATH);
 		ASSERT_EQ(setxattr(program.c_str(), "user.dont_close_on_add", "\1", 1, 0), 0);
 		ASSERT_EQ(setxattr(program.c_str(), "user.self_register_mime_type", "\0", 1, 0), 0);
@@ -557,7 +565,24 @@ TEST(ProgramLosingItsScreen, StoresTheSettingsAndSaysSoInOneLine)
 		std::vector<std::string> session = {"DISPLAY=" + screen->Name(),
 		                                    "XDG_CONFIG_HOME=" + folder / "config",
 		                                    "XDG_DATA_HOME=" + folder / "data"};
-		ChildProcess running({"sh", "-c", "exec \"$0\" 2>&1", program}, session);
+		std::vector<std::string> command = {"sh", "-c", "exec \"$0\" 2>&1", program};
+		std::string said = lost;
+		if (!test.storable) {
+			if (geteuid() != 0)
+				continue;
+			// Started by a user who may change neither the executable
+			// nor the settings folder, which is root's.
+			ASSERT_EQ(chmod(folder.Path().c_str(), 0755), 0);
+			command.insert(command.begin(),
+			               {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"});
+			session[1] = "XDG_CONFIG_HOME=" + folder.Path();
+			said +=
+			    "Impossibile salvare le impostazioni in \"" + folder / "vorlix-oggvorbis-frontend" +
+			    "/settings\": le modifiche fatte in questa sessione andranno perse. Assicuratevi "
+			    "di poter scrivere nella cartella delle impostazioni su un disco che accetti "
+			    "gli attributi estesi.\n";
+		}
+		ChildProcess running(command, session);
 		ASSERT_EQ(Command::Run({"xdotool", "search", "--sync", "--onlyvisible", "--name",
 		                        std::string("^") + kMain + "$"},
 		                       nullptr, session, MessageLog::kTimeout / 1000000),
@@ -565,7 +590,7 @@ TEST(ProgramLosingItsScreen, StoresTheSettingsAndSaysSoInOneLine)
 		for (const char* name : {"user.dont_close_on_add", "user.self_register_mime_type"})
 			ASSERT_EQ(removexattr(program.c_str(), name), 0);
 
-		if (terminated) {
+		if (test.terminated) {
 			ASSERT_EQ(kill(running.Pid(), SIGTERM), 0);
 		}
 		screen.reset();
@@ -573,13 +598,15 @@ TEST(ProgramLosingItsScreen, StoresTheSettingsAndSaysSoInOneLine)
 		ASSERT_TRUE(running.WaitForExit(MessageLog::kTimeout, &status)) << running.Output();
 		ASSERT_TRUE(WIFEXITED(status)) << status << " " << running.Output();
 		// After SIGTERM the program may be gone before the server is.
-		if (!terminated || !running.Output().empty()) {
-			EXPECT_EQ(running.Output(), lost);
+		if (!test.terminated || !running.Output().empty()) {
+			EXPECT_EQ(running.Output(), said);
 			EXPECT_EQ(WEXITSTATUS(status), 1);
 		} else {
 			EXPECT_EQ(WEXITSTATUS(status), 0);
 		}
-		EXPECT_EQ(Attribute(program, "dont_close_on_add"), std::string(1, '\1'));
-		EXPECT_EQ(Attribute(program, "self_register_mime_type"), std::string(1, '\0'));
+		if (test.storable) {
+			EXPECT_EQ(Attribute(program, "dont_close_on_add"), std::string(1, '\1'));
+			EXPECT_EQ(Attribute(program, "self_register_mime_type"), std::string(1, '\0'));
+		}
 	}
 }
