@@ -9,6 +9,9 @@
 #include <cstdlib>
 #include <memory>
 
+// Last: it defines min and max as macros.
+#include <X11/Xlibint.h>
+
 namespace {
 
 // The window manager hints of the Motif convention, which most window
@@ -34,12 +37,15 @@ IgnoreIOError(::Display*)
 	return 0;
 }
 
-// Returning, instead of exiting, makes Xlib give the connection up.
+// Returning, instead of exiting, makes Xlib give the connection up. Xlib
+// unlocks the display before it calls the handlers, and the call that met
+// the error unlocks it again on its way out: it is locked again here.
 void
-ReportLoss(::Display*, void*)
+ReportLoss(::Display* display, void*)
 {
 	if (sLost != nullptr)
 		sLost(sLostData);
+	LockDisplay(display);
 }
 
 } // namespace
