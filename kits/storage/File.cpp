@@ -127,11 +127,23 @@ BFile::GetSize(off_t* size) const
 {
 	if (size == nullptr)
 		return B_BAD_VALUE;
+	struct stat info;
+	status_t status = GetStat(&info);
+	if (status == B_OK)
+		*size = info.st_size;
+	return status;
+}
+
+status_t
+BFile::SetSize(off_t size)
+{
+	if (size < 0)
+		return B_BAD_VALUE;
 	if (InitCheck() != B_OK)
 		return B_FILE_ERROR;
-	struct stat info;
-	if (fstat(_Descriptor(), &info) != 0)
-		return status_from_errno(errno);
-	*size = info.st_size;
-	return B_OK;
+	int result;
+	do
+		result = ftruncate(_Descriptor(), size);
+	while (result < 0 && errno == EINTR);
+	return result == 0 ? B_OK : status_from_errno(errno);
 }

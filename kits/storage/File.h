@@ -43,6 +43,8 @@ public:
 	// negative status.
 	off_t Seek(off_t position, uint32 seekMode);
 	status_t GetSize(off_t* size) const;
+	// Cuts the file at size, or makes it longer with zeros.
+	status_t SetSize(off_t size);
 
 private:
 	uint32 fMode;

@@ -70,8 +70,7 @@ BNode::SetTo(const BEntry* entry)
 status_t
 BNode::SetTo(const char* path)
 {
-	// Non-blocking, so that a named pipe cannot hold the caller.
-	return _Open(path, O_RDONLY | O_NONBLOCK, false);
+	return _Open(path, O_RDONLY, false);
 }
 
 void
@@ -89,12 +88,14 @@ BNode::_Open(const char* path, int flags, bool asFile)
 	Unset();
 	if (path == nullptr || path[0] == '\0')
 		return fStatus = B_BAD_VALUE;
-	int descriptor = open(path, flags | O_CLOEXEC, 0666);
+	// Non-blocking, so that a named pipe cannot hold the caller: opened for
+	// reading it opens at once, for writing without a reader it fails.
+	int descriptor = open(path, flags | O_NONBLOCK | O_CLOEXEC, 0666);
 	if (descriptor < 0 && errno == ETXTBSY && asFile && (flags & O_TRUNC) == 0) {
 		// A running program cannot be opened for writing, yet its owner may
 		// change its attributes: those need no writable descriptor. Its data
 		// writes then fail with B_FILE_ERROR.
-		descriptor = open(path, O_RDONLY | O_CLOEXEC);
+		descriptor = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
 	}
 	if (descriptor < 0)
 		return fStatus = status_from_errno(errno);
@@ -103,6 +104,8 @@ BNode::_Open(const char* path, int flags, bool asFile)
 		close(descriptor);
 		return fStatus = B_IS_A_DIRECTORY;
 	}
+	// Only the opening was to be spared the wait.
+	fcntl(descriptor, F_SETFL, fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
 	fDescriptor = descriptor;
 	return fStatus = B_OK;
 }
@@ -113,6 +116,24 @@ BNode::Sync()
 	if (fStatus != B_OK)
 		return B_FILE_ERROR;
 	return fsync(fDescriptor) == 0 ? B_OK : status_from_errno(errno);
+}
+
+status_t
+BNode::GetStat(struct stat* status) const
+{
+	if (status == nullptr)
+		return B_BAD_VALUE;
+	if (fStatus != B_OK)
+		return B_FILE_ERROR;
+	return fstat(fDescriptor, status) == 0 ? B_OK : status_from_errno(errno);
+}
+
+status_t
+BNode::SetPermissions(mode_t permissions)
+{
+	if (fStatus != B_OK)
+		return B_FILE_ERROR;
+	return fchmod(fDescriptor, permissions & 07777) == 0 ? B_OK : status_from_errno(errno);
 }
 
 status_t

@@ -4,7 +4,9 @@
 // attribute's bytes: no type is stored, so the type code arguments are
 // accepted and ignored. Attributes are read and written through the node's
 // descriptor, which may be read-only: changing attributes needs ownership of
-// the file, not a writable descriptor. Links are followed.
+// the file, not a writable descriptor. Links are followed. Opening never
+// waits, not even for a named pipe without a writer; reads and writes on the
+// open node then behave as usual.
 //
 // A node is used by one thread at a time.
 #ifndef _NODE_H
@@ -17,6 +19,7 @@
 
 class BEntry;
 struct entry_ref;
+struct stat;
 
 class BNode {
 public:
@@ -39,6 +42,11 @@ public:
 	void Unset();
 
 	status_t Sync();
+
+	// The node's status, as fstat(2) gives it.
+	status_t GetStat(struct stat* status) const;
+	// The permission bits (and set-id and sticky bits) of the node.
+	status_t SetPermissions(mode_t permissions);
 
 	// Reads at most length bytes of the value from offset on, also when the
 	// value is longer. The number of bytes read, or B_FILE_ERROR (node not

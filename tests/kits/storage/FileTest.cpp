@@ -1,5 +1,6 @@
 #include <Entry.h>
 #include <File.h>
+#include <NodeInfo.h>
 #include <TypeConstants.h>
 
 #include <csignal>
@@ -8,10 +9,13 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "tests/support/MessageLog.h"
 #include "tests/support/TempDirectory.h"
+#include "tests/support/Watchdog.h"
 
 extern char** environ;
 
@@ -131,10 +135,24 @@ TEST_F(FileTest, FailedWritesReportAStatus)
 	EXPECT_EQ(closed.Read(buffer, 1), B_FILE_ERROR);
 }
 
-TEST_F(FileTest, DirectoryIsNotAFile)
+TEST_F(FileTest, DirectoryIsNotAFileAndAPipeOpensWithoutWaiting)
 {
 	EXPECT_EQ(BFile(fTemp.Path().c_str(), B_READ_ONLY).InitCheck(), B_IS_A_DIRECTORY);
 	EXPECT_EQ(BFile(fTemp.Path().c_str(), B_WRITE_ONLY).InitCheck(), B_IS_A_DIRECTORY);
+
+	// The program opens whatever it is handed to read its type: a pipe
+	// without a writer must not hold it, nor one without a reader.
+	Watchdog watchdog(MessageLog::kTimeout);
+	std::string pipe = fTemp / "pipe";
+	ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+	EXPECT_NE(BFile(pipe.c_str(), B_WRITE_ONLY).InitCheck(), B_OK);
+	BFile reading(pipe.c_str(), B_READ_ONLY);
+	ASSERT_EQ(reading.InitCheck(), B_OK);
+	struct stat status;
+	ASSERT_EQ(reading.GetStat(&status), B_OK);
+	EXPECT_TRUE(S_ISFIFO(status.st_mode));
+	char type[B_MIME_TYPE_LENGTH];
+	EXPECT_NE(BNodeInfo(&reading).GetType(type), B_OK);
 }
 
 TEST_F(FileTest, OpensThroughEntriesRefsAndLinks)
