@@ -1,7 +1,6 @@
 // Any bytes as the content of a list file. The entries read never hold a
 // line end or a NUL, and written again as a list they read back the same.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -12,14 +11,7 @@ static std::vector<std::string>
 ReadText(const std::string& text)
 {
 	std::vector<std::string> paths;
-	// A stream on a copy: the reader only reads, but fmemopen wants a
-	// writable buffer.
-	std::string buffer = text;
-	FILE* stream = fmemopen(buffer.data(), buffer.size(), "r");
-	if (stream == nullptr)
-		abort();
-	ListFile::ReadStream(stream, &paths);
-	fclose(stream);
+	ListFile::Parse(text, &paths);
 	return paths;
 }
 

@@ -6,9 +6,6 @@
 #include <Path.h>
 
 #include <atomic>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,14 +36,26 @@ CreateTemporary(const std::string& directory, BFile* file, BEntry* entry)
 	return B_FILE_EXISTS;
 }
 
-static bool
-WriteContent(BFile* file, const std::vector<std::string>& paths)
+// The path with links resolved: a link stays, its target gets the list.
+static std::string
+Resolved(const char* path)
 {
-	// One write for the whole list: a write per line costs a system call
-	// each, most of the time a long list takes to save.
-	std::string text = ListFile::Text(paths);
-	if (file->Write(text.data(), text.size()) != (ssize_t)text.size())
-		return false;
+	BEntry resolved(path, true);
+	BPath resolvedPath;
+	if (resolved.GetPath(&resolvedPath) == B_OK)
+		return resolvedPath.Path();
+	return path;
+}
+
+static bool
+WriteText(BFile* file, const std::string& text)
+{
+	return file->Write(text.data(), text.size()) == (ssize_t)text.size();
+}
+
+static bool
+Finish(BFile* file)
+{
 	// The type is the file's identity elsewhere, but a file without it
 	// still holds the list.
 	BNodeInfo info(file);
@@ -54,46 +63,91 @@ WriteContent(BFile* file, const std::vector<std::string>& paths)
 	return file->Sync() == B_OK;
 }
 
+static ListFile::Result
+Replace(BFile* file, BEntry* temporary, const std::string& target, const std::string& text)
+{
+	bool written = WriteText(file, text) && Finish(file);
+	file->Unset();
+	if (!written) {
+		temporary->Remove();
+		return ListFile::kWriteFailed;
+	}
+	if (temporary->Rename(target.c_str(), true) != B_OK) {
+		temporary->Remove();
+		return ListFile::kOpenFailed;
+	}
+	return ListFile::kSaved;
+}
+
+// Over the list itself. Its old content is kept in memory and written back
+// when the new one does not fit: the space the old list took is still its
+// own, so even a full disk takes it back.
+static ListFile::Result
+Overwrite(BFile* list, const std::string& text)
+{
+	off_t size = 0;
+	std::string old;
+	bool kept = list->GetSize(&size) == B_OK && size <= ListFile::kMaxSize;
+	if (kept) {
+		old.resize(size);
+		kept = list->ReadAt(0, old.data(), old.size()) == (ssize_t)old.size();
+	}
+	if (list->Seek(0, SEEK_SET) == 0 && WriteText(list, text) &&
+	    list->SetSize(text.size()) == B_OK && Finish(list))
+		return ListFile::kSaved;
+	if (kept && list->Seek(0, SEEK_SET) == 0 && WriteText(list, old))
+		list->SetSize(old.size());
+	return ListFile::kWriteFailed;
+}
+
 ListFile::Result
 ListFile::Write(const char* path, const std::vector<std::string>& paths)
 {
-	std::string target = path;
-	BEntry resolved(path, true);
-	BPath resolvedPath;
-	if (resolved.GetPath(&resolvedPath) == B_OK)
-		target = resolvedPath.Path();
+	std::string target = Resolved(path);
+	// The list there now, opened for writing, tells whether it may be
+	// written at all (its permissions, a read-only disk, an immutable file)
+	// and which permissions the new one keeps; it is also the way to write
+	// in place. Readable where it can be, so that such a write can undo
+	// itself.
+	BFile existing(target.c_str(), B_READ_WRITE);
+	if (existing.InitCheck() == B_PERMISSION_DENIED)
+		existing.SetTo(target.c_str(), B_WRITE_ONLY);
+	bool exists = existing.InitCheck() == B_OK;
+	struct stat old;
+	if (existing.InitCheck() != B_ENTRY_NOT_FOUND &&
+	    (!exists || !existing.IsWritable() || existing.GetStat(&old) != B_OK ||
+	     !S_ISREG(old.st_mode)))
+		return kOpenFailed;
 
+	std::string text = Text(paths);
 	BFile file;
 	BEntry temporary;
-	if (CreateTemporary(target.substr(0, target.rfind('/') + 1), &file, &temporary) != B_OK)
-		return kOpenFailed;
-	bool written = WriteContent(&file, paths);
-	file.Unset();
-	if (!written) {
-		temporary.Remove();
-		return kWriteFailed;
+	if (CreateTemporary(target.substr(0, target.rfind('/') + 1), &file, &temporary) == B_OK) {
+		if (exists)
+			file.SetPermissions(old.st_mode);
+		return Replace(&file, &temporary, target, text);
 	}
-	if (temporary.Rename(target.c_str(), true) != B_OK) {
-		temporary.Remove();
-		return kOpenFailed;
-	}
-	return kSaved;
+	return exists ? Overwrite(&existing, text) : kOpenFailed;
 }
 
 bool
 ListFile::Read(const char* path, std::vector<std::string>* paths)
 {
-	FILE* file = fopen(path, "r");
-	if (file == nullptr)
+	BFile file(path, B_READ_ONLY);
+	struct stat status;
+	if (file.GetStat(&status) != B_OK || !S_ISREG(status.st_mode) || status.st_size > kMaxSize)
 		return false;
-	struct stat info;
-	if (fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode)) {
-		fclose(file);
-		return false;
+	std::string text;
+	text.reserve(status.st_size);
+	char buffer[65536];
+	ssize_t count;
+	while ((count = file.Read(buffer, sizeof(buffer))) > 0) {
+		text.append(buffer, count);
+		// Grown since it was measured.
+		if ((off_t)text.size() > kMaxSize)
+			return false;
 	}
-
-	ReadStream(file, paths);
-	fclose(file);
+	Parse(text, paths);
 	return true;
 }
 
@@ -107,20 +161,18 @@ ListFile::Text(const std::vector<std::string>& paths)
 }
 
 void
-ListFile::ReadStream(FILE* file, std::vector<std::string>* paths)
+ListFile::Parse(std::string_view text, std::vector<std::string>* paths)
 {
-	char* line = nullptr;
-	size_t capacity = 0;
-	ssize_t length;
-	// getline() fails at the end and on a read error alike: either ends
-	// the reading.
-	while ((length = getline(&line, &capacity, file)) > 0) {
-		std::string entry;
+	while (!text.empty()) {
+		size_t end = text.find('\n');
+		std::string_view line = text.substr(0, end == std::string_view::npos ? end : end + 1);
+		text.remove_prefix(line.size());
 		// The line as a C string: whatever follows a NUL is not part of it.
-		if (_ParseLine(std::string_view(line, strnlen(line, length)), &entry))
+		line = line.substr(0, line.find('\0'));
+		std::string entry;
+		if (_ParseLine(line, &entry))
 			paths->push_back(entry);
 	}
-	free(line);
 }
 
 bool

@@ -7,12 +7,16 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <grp.h>
 #include <linux/fs.h>
+#include <pwd.h>
 #include <random>
 #include <string>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -20,7 +24,9 @@
 #include "list/FilesList.h"
 #include "list/ListFile.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/MessageLog.h"
 #include "tests/support/TempDirectory.h"
+#include "tests/support/Watchdog.h"
 #include "window/MainWindow.h"
 
 namespace {
@@ -73,6 +79,62 @@ private:
 	bool fLocked;
 };
 
+// While it lives, writes past the limit fail (and raise no signal, which
+// would end the test).
+class FileSizeLimit {
+public:
+	explicit FileSizeLimit(rlim_t bytes)
+	{
+		getrlimit(RLIMIT_FSIZE, &fSaved);
+		struct rlimit limit = fSaved;
+		limit.rlim_cur = bytes;
+		fPrevious = signal(SIGXFSZ, SIG_IGN);
+		EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+	}
+
+	~FileSizeLimit()
+	{
+		setrlimit(RLIMIT_FSIZE, &fSaved);
+		signal(SIGXFSZ, fPrevious);
+	}
+
+private:
+	struct rlimit fSaved;
+	void (*fPrevious)(int);
+};
+
+// The action's result, run by a user whom permissions stop: the test's own
+// user, or for root the user "nobody" in a child process.
+int
+AsUnprivilegedUser(const std::function<int()>& action)
+{
+	if (geteuid() != 0)
+		return action();
+	pid_t child = fork();
+	if (child == 0) {
+		struct passwd* nobody = getpwnam("nobody");
+		if (nobody == nullptr || setgroups(0, nullptr) != 0 ||
+		    setresgid(nobody->pw_gid, nobody->pw_gid, nobody->pw_gid) != 0 ||
+		    setresuid(nobody->pw_uid, nobody->pw_uid, nobody->pw_uid) != 0)
+			_exit(255);
+		_exit(action());
+	}
+	int status = 0;
+	if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
+		return -1;
+	return WEXITSTATUS(status);
+}
+
+std::vector<std::string>
+Names(const std::string& folder)
+{
+	std::vector<std::string> names;
+	for (const auto& entry : std::filesystem::directory_iterator(folder))
+		names.push_back(entry.path().filename());
+	std::sort(names.begin(), names.end());
+	return names;
+}
+
 class ListFileTest : public MainWindowFixture {
 protected:
 	void
@@ -101,11 +163,7 @@ protected:
 	std::vector<std::string>
 	Entries()
 	{
-		std::vector<std::string> names;
-		for (const auto& entry : std::filesystem::directory_iterator(temp.Path()))
-			names.push_back(entry.path().filename());
-		std::sort(names.begin(), names.end());
-		return names;
+		return Names(temp.Path());
 	}
 
 	TempDirectory temp;
@@ -180,17 +238,14 @@ TEST_F(ListFileTest, ReaderSkipsWhatIsNoEntry)
 	EXPECT_EQ(Rows(), (std::vector<std::string>{"/a"})) << "a last 0; without LF is skipped";
 }
 
-TEST(ListFileText, AStreamAddsItsEntriesToThoseThereAndTextReadsBackTheSame)
+TEST(ListFileText, ParsingAddsTheEntriesToThoseThereAndTextReadsBackTheSame)
 {
 	const std::vector<std::string> paths = {"/a;b.wav", "", "/cr\r", "/#.wav"};
 	std::string text = ListFile::Text(paths);
 	EXPECT_EQ(text, kHeader + "0;/a;b.wav\n0;\n0;/cr\r\n0;/#.wav\n");
 
 	std::vector<std::string> read = {"/there.wav"};
-	FILE* stream = fmemopen(text.data(), text.size(), "r");
-	ASSERT_NE(stream, nullptr);
-	ListFile::ReadStream(stream, &read);
-	fclose(stream);
+	ListFile::Parse(text, &read);
 	EXPECT_EQ(read, (std::vector<std::string>{"/there.wav", "/a;b.wav", "", "/cr\r", "/#.wav"}));
 }
 
@@ -226,16 +281,10 @@ TEST_F(ListFileTest, AFailedWriteKeepsTheOldList)
 	StartWith({"/audio/" + std::string(200, 'n') + ".wav"});
 	user.ExpectAlert("SaveWriteError", kSaveWriteError, 0);
 
-	// Writes past 100 bytes fail; the signal they raise would end the test.
-	struct rlimit saved;
-	ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-	struct rlimit limit = saved;
-	limit.rlim_cur = 100;
-	void (*previous)(int) = signal(SIGXFSZ, SIG_IGN);
-	ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-	Save(list);
-	setrlimit(RLIMIT_FSIZE, &saved);
-	signal(SIGXFSZ, previous);
+	{
+		FileSizeLimit limit(100);
+		Save(list);
+	}
 
 	EXPECT_EQ(TempDirectory::ReadFile(list), kHeader + "0;/audio/old.wav\n");
 	EXPECT_EQ(Entries(), (std::vector<std::string>{"lista"}));
@@ -275,6 +324,18 @@ TEST_F(ListFileTest, AFileThatCannotBeReadChangesNothing)
 		user.ExpectAlert("OpenOpenError", kOpenOpenError, 0);
 		Open(locked);
 	}
+	// Files that are no lists: a pipe without a writer would hold the
+	// reader for good, a device without end or a file past the bound would
+	// fill the memory.
+	Watchdog watchdog(3 * MessageLog::kTimeout);
+	std::string pipe = temp / "tubo";
+	ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+	std::string huge = temp.WriteFile("enorme", "");
+	ASSERT_EQ(truncate(huge.c_str(), ListFile::kMaxSize + 1), 0);
+	for (const std::string& special : {pipe, std::string("/dev/zero"), huge}) {
+		user.ExpectAlert("OpenOpenError", kOpenOpenError, 0);
+		Open(special);
+	}
 	EXPECT_EQ(Rows(), (std::vector<std::string>{"/audio/0.wav"}));
 	EXPECT_EQ(user.View(kTitle, "TabView").selectedTab, 1);
 }
@@ -292,18 +353,19 @@ TEST_F(ListFileTest, GarbageAndHugeListsGiveWhatTheyHold)
 	for (const std::string& row : Rows())
 		EXPECT_NE(garbage.find(row), std::string::npos);
 
-	// A hundred megabytes in lines of a megabyte each.
+	// As much as the bound allows, in lines of a megabyte each.
 	std::string path = "/" + std::string((1 << 20) - 4, 'x');
 	std::string line = "0;" + path + "\n";
+	size_t lines = ListFile::kMaxSize / line.size();
 	std::string huge = temp / "enorme";
 	{
 		std::ofstream out(huge, std::ios::binary);
-		for (int i = 0; i < 100; i++)
+		for (size_t i = 0; i < lines; i++)
 			out << line;
 		ASSERT_TRUE(out.good());
 	}
 	Open(huge);
-	EXPECT_EQ(Rows(), std::vector<std::string>(100, path));
+	EXPECT_EQ(Rows(), std::vector<std::string>(lines, path));
 }
 
 TEST_F(ListFileTest, SavingOverAListThatIsOpenElsewhereLeavesTheReaderItsCopy)
@@ -323,18 +385,54 @@ TEST_F(ListFileTest, SavingOverAListThatIsOpenElsewhereLeavesTheReaderItsCopy)
 	EXPECT_EQ(before, kHeader + "0;/audio/old.wav\n");
 }
 
-TEST_F(ListFileTest, AReadOnlyFolderTakesNoList)
+TEST_F(ListFileTest, AFolderThatTakesNoNewFileTakesTheListInPlace)
 {
 	std::filesystem::create_directory(temp / "sola lettura");
 	std::string old = temp.WriteFile("sola lettura/lista", kHeader + "0;/audio/old.wav\n");
+	ASSERT_EQ(chmod(old.c_str(), 0640), 0);
 	LockedFolder locked(temp / "sola lettura");
 	if (!locked.IsLocked())
 		GTEST_SKIP() << "this file system has no immutable folders";
 	StartWith({"/audio/new.wav"});
-	user.ExpectAlert("SaveOpenError", kSaveOpenError, 0);
 	Save(old);
+	EXPECT_EQ(TempDirectory::ReadFile(old), kHeader + "0;/audio/new.wav\n");
+	struct stat status;
+	ASSERT_EQ(stat(old.c_str(), &status), 0);
+	EXPECT_EQ(status.st_mode & 07777, 0640u);
 	user.ExpectAlert("SaveOpenError", kSaveOpenError, 0);
 	Save(temp / "sola lettura/nuova");
-	EXPECT_EQ(TempDirectory::ReadFile(old), kHeader + "0;/audio/old.wav\n");
 	EXPECT_FALSE(std::filesystem::exists(temp / "sola lettura/nuova"));
+
+	// A longer list that does not fit gives the old one back.
+	window->filesList->AddFile(("/audio/" + std::string(200, 'n') + ".wav").c_str());
+	user.ExpectAlert("SaveWriteError", kSaveWriteError, 0);
+	{
+		FileSizeLimit limit(150);
+		Save(old);
+	}
+	EXPECT_EQ(TempDirectory::ReadFile(old), kHeader + "0;/audio/new.wav\n");
+}
+
+TEST(ListFileWrite, TheNewListKeepsTheOldOnesPermissionsAndAReadOnlyListIsRefused)
+{
+	TempDirectory temp;
+	for (mode_t mode : {0600, 0640, 0755}) {
+		std::string list = temp.WriteFile("lista", "vecchia");
+		ASSERT_EQ(chmod(list.c_str(), mode), 0);
+		ASSERT_EQ(ListFile::Write(list.c_str(), {"/a.wav"}), ListFile::kSaved);
+		struct stat status;
+		ASSERT_EQ(stat(list.c_str(), &status), 0);
+		EXPECT_EQ(status.st_mode & 07777, mode);
+		EXPECT_EQ(TempDirectory::ReadFile(list), kHeader + "0;/a.wav\n");
+	}
+
+	// A list its user may not write, in a folder the user may: refused. Run
+	// as someone whom permissions stop.
+	ASSERT_EQ(chmod(temp.Path().c_str(), 0777), 0);
+	std::string list = temp.WriteFile("sola lettura", "vecchia");
+	ASSERT_EQ(chmod(list.c_str(), 0444), 0);
+	EXPECT_EQ(AsUnprivilegedUser([&] { return (int)ListFile::Write(list.c_str(), {"/a.wav"}); }),
+	          ListFile::kOpenFailed);
+	EXPECT_EQ(TempDirectory::ReadFile(list), "vecchia");
+	EXPECT_EQ(Names(temp.Path()), (std::vector<std::string>{"lista", "sola lettura"}));
 }

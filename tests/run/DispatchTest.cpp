@@ -11,12 +11,14 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
+#include <sys/types.h>
 #include <unistd.h>
 #include <vector>
 
 #include "app/VFApp.h"
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/TempDirectory.h"
+#include "tests/support/Watchdog.h"
 #include "window/Commands.h"
 #include "window/MainWindow.h"
 
@@ -25,6 +27,8 @@ namespace {
 using DispatchTest = ProgramFixture;
 
 const char* const kAddPanel = "Aggiungi file";
+const char* const kOpenOpenError =
+    "Impossibile aprire file. Assicuratevi di avere accesso al file.";
 
 } // namespace
 
@@ -112,8 +116,7 @@ TEST_F(DispatchTest, AListThatVanishesAfterItWasChosenIsReportedAndChangesNothin
 	AddFiles({folder / "resta.wav"});
 	std::string list = folder.WriteFile("sparita.vfl", "0;/audio/mai.wav\n");
 	ASSERT_TRUE(user.ChooseMenuItem(kMain, "MenuBar", {"Lista", "Apri..."}));
-	user.ExpectAlert("OpenOpenError",
-	                 "Impossibile aprire file. Assicuratevi di avere accesso al file.", 0);
+	user.ExpectAlert("OpenOpenError", kOpenOpenError, 0);
 	// The application holds the choice until the file is gone.
 	ASSERT_TRUE(user.WaitIdle());
 	ASSERT_TRUE(be_app->Lock());
@@ -122,6 +125,27 @@ TEST_F(DispatchTest, AListThatVanishesAfterItWasChosenIsReportedAndChangesNothin
 	be_app->Unlock();
 	ASSERT_TRUE(user.WaitIdle());
 	EXPECT_EQ(user.View(kMain, "FilesList").rows, std::vector<std::string>{folder / "resta.wav"});
+}
+
+TEST_F(DispatchTest, ANamedPipeGivesTheWindowAndAnAlertNotAHang)
+{
+	// Nobody writes to it: reading it would wait for good.
+	Watchdog watchdog(6 * MessageLog::kTimeout);
+	std::string pipe = folder / "tubo.vfl";
+	ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+	user.ExpectAlert("OpenOpenError", kOpenOpenError, 0);
+	Start(FAKE_ENCODER_PATH, {pipe});
+	ASSERT_TRUE(user.WaitIdle());
+	EXPECT_TRUE(user.View(kMain, "FilesList").rows.empty());
+
+	// Added, it is one more file; opened as a list, it is none.
+	ASSERT_TRUE(user.Click(kMain, "AddFiles"));
+	ASSERT_TRUE(user.ConfirmOpenPanel(kAddPanel, {pipe}));
+	ASSERT_TRUE(user.ChooseMenuItem(kMain, "MenuBar", {"Lista", "Apri..."}));
+	user.ExpectAlert("OpenOpenError", kOpenOpenError, 0);
+	ASSERT_TRUE(user.ConfirmOpenPanel("Apri lista", {pipe}));
+	ASSERT_TRUE(user.WaitIdle());
+	EXPECT_EQ(user.View(kMain, "FilesList").rows, std::vector<std::string>{pipe});
 }
 
 TEST_F(DispatchTest, TheReadmeBesideTheProgramOpensOrIsReportedMissing)
