@@ -12,6 +12,8 @@
 static const char* const kApplicationPrefix = "application/x-vnd.";
 static const char* const kSignatureKey = "X-BeOS-Signature=";
 static const char* const kTypesKey = "MimeType=";
+// Marks the entries the program writes, the only ones it changes.
+static const char* const kOwnLine = "X-Vorlix-Registered=true";
 
 DesktopEntry::DesktopEntry(const std::string& signature)
     : fSignature(signature), fStatus(B_BAD_VALUE)
@@ -103,11 +105,35 @@ DesktopEntry::Types() const
 	return types;
 }
 
+bool
+DesktopEntry::IsOwn() const
+{
+	std::string content;
+	return fStatus == B_OK && TextFile::Read(Path(), &content) == B_OK &&
+	       ("\n" + content).find(std::string("\n") + kOwnLine + "\n") != std::string::npos;
+}
+
+bool
+DesktopEntry::IsInstalled() const
+{
+	if (fStatus != B_OK)
+		return false;
+	if (TextFile::Exists(Path()) && !IsOwn())
+		return true;
+	for (const std::string& folder : XdgDirectories::DataDirs()) {
+		if (TextFile::Exists(folder + "/applications/" + fId))
+			return true;
+	}
+	return false;
+}
+
 status_t
 DesktopEntry::AddType(const std::string& type)
 {
 	if (fStatus != B_OK)
 		return fStatus;
+	if (!IsOwn() && IsInstalled())
+		return B_OK;
 	std::vector<std::string> types = Types();
 	if (std::find(types.begin(), types.end(), type) == types.end())
 		types.push_back(type);
@@ -119,6 +145,8 @@ DesktopEntry::RemoveType(const std::string& type)
 {
 	if (fStatus != B_OK)
 		return fStatus;
+	if (!IsOwn())
+		return B_OK;
 	std::vector<std::string> types = Types();
 	types.erase(std::remove(types.begin(), types.end(), type), types.end());
 	if (types.empty())
@@ -145,6 +173,6 @@ DesktopEntry::_Write(const std::vector<std::string>& types) const
 	                      " %F\nTerminal=false\nStartupWMClass=" + fWindowClass + "\n" + kTypesKey;
 	for (const std::string& type : types)
 		content += type + ";";
-	content += std::string("\n") + kSignatureKey + fSignature + "\n";
+	content += std::string("\n") + kSignatureKey + fSignature + "\n" + kOwnLine + "\n";
 	return TextFile::Write(Path(), content);
 }

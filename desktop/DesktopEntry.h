@@ -2,7 +2,9 @@
 // files with the running executable, names the class of its windows
 // (StartupWMClass: the signature's name, "VorlixOggVorbisFrontend"), and
 // lists the MIME types whose preferred application it is. It lives in
-// $XDG_DATA_HOME/applications.
+// $XDG_DATA_HOME/applications and says that the program wrote it; an entry
+// of the same id that an install put in any XDG data folder stands for the
+// application instead, and is never rewritten nor removed.
 #ifndef DESKTOP_ENTRY_H
 #define DESKTOP_ENTRY_H
 
@@ -26,10 +28,17 @@ public:
 	}
 	std::string Path() const;
 
-	// Adds type to the entry's types, writing the entry if it is missing.
+	// Adds type to the entry's types, writing the entry if it is missing;
+	// nothing where an installed entry stands.
 	status_t AddType(const std::string& type);
-	// Takes type out; the entry goes with its last type.
+	// Takes type out; the entry goes with its last type. An installed entry
+	// is left as it is.
 	status_t RemoveType(const std::string& type);
+	// Whether the entry at Path() is one the program wrote.
+	bool IsOwn() const;
+	// Whether an entry of this id that the program did not write lies in
+	// one of the XDG data folders.
+	bool IsInstalled() const;
 	// The types the entry lists now.
 	std::vector<std::string> Types() const;
 

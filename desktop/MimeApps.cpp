@@ -98,69 +98,63 @@ MimeApps::MimeApps() : fPath(XdgDirectories::ConfigHome() + "/mimeapps.list") {}
 MimeApps::MimeApps(const std::string& path) : fPath(path) {}
 
 status_t
-MimeApps::SetDefault(const std::string& type, const std::string& desktopId)
+MimeApps::AddDefault(const std::string& type, const std::string& desktopId, bool* added)
 {
-	std::string content;
-	status_t status = TextFile::Read(fPath, &content);
-	if (status != B_OK && status != B_ENTRY_NOT_FOUND)
-		return status;
-	Layout layout(content, kGroup, type);
-	std::string line = type + "=" + desktopId + ";";
-	if (layout.entry >= 0)
-		layout.lines[layout.entry] = line;
-	else if (layout.group >= 0) {
-		// After the group's last non-blank line.
-		long at = layout.groupEnd;
-		while (at > layout.group + 1 && Trim(layout.lines[at - 1]).empty())
-			at--;
-		layout.lines.insert(layout.lines.begin() + at, line);
-	} else {
-		if (!layout.lines.empty() && !Trim(layout.lines.back()).empty())
-			layout.lines.push_back("");
-		layout.lines.push_back(kGroup);
-		layout.lines.push_back(line);
-	}
-	return TextFile::Write(fPath, layout.Content());
+	*added = false;
+	return TextFile::Update(fPath, [&](std::string* content) {
+		Layout layout(*content, kGroup, type);
+		if (layout.entry >= 0 && !SplitList(layout.Value()).empty())
+			return B_OK;
+		std::string line = type + "=" + desktopId + ";";
+		if (layout.entry >= 0)
+			layout.lines[layout.entry] = line;
+		else if (layout.group >= 0) {
+			// After the group's last non-blank line.
+			long at = layout.groupEnd;
+			while (at > layout.group + 1 && Trim(layout.lines[at - 1]).empty())
+				at--;
+			layout.lines.insert(layout.lines.begin() + at, line);
+		} else {
+			if (!layout.lines.empty() && !Trim(layout.lines.back()).empty())
+				layout.lines.push_back("");
+			layout.lines.push_back(kGroup);
+			layout.lines.push_back(line);
+		}
+		*content = layout.Content();
+		*added = true;
+		return B_OK;
+	});
 }
 
 status_t
 MimeApps::RemoveDefault(const std::string& type, const std::string& desktopId)
 {
-	std::string content;
-	status_t status = TextFile::Read(fPath, &content);
-	if (status == B_ENTRY_NOT_FOUND)
+	if (!TextFile::Exists(fPath))
 		return B_OK;
-	if (status != B_OK)
-		return status;
-	Layout layout(content, kGroup, type);
-	if (layout.entry < 0)
+	return TextFile::Update(fPath, [&](std::string* content) {
+		Layout layout(*content, kGroup, type);
+		if (layout.entry < 0)
+			return B_OK;
+		std::string rest;
+		for (const std::string& item : SplitList(layout.Value())) {
+			if (item != desktopId)
+				rest += item + ";";
+		}
+		if (!rest.empty())
+			layout.lines[layout.entry] = type + "=" + rest;
+		else {
+			layout.lines.erase(layout.lines.begin() + layout.entry);
+			layout.groupEnd--;
+			bool groupEmpty = true;
+			for (long i = layout.group + 1; i < layout.groupEnd; i++)
+				groupEmpty = groupEmpty && Trim(layout.lines[i]).empty();
+			if (groupEmpty)
+				layout.lines.erase(layout.lines.begin() + layout.group,
+				                   layout.lines.begin() + layout.groupEnd);
+		}
+		*content = layout.Content();
 		return B_OK;
-
-	std::string rest;
-	for (const std::string& item : SplitList(layout.Value())) {
-		if (item != desktopId)
-			rest += item + ";";
-	}
-	if (!rest.empty()) {
-		layout.lines[layout.entry] = type + "=" + rest;
-		return TextFile::Write(fPath, layout.Content());
-	}
-
-	layout.lines.erase(layout.lines.begin() + layout.entry);
-	layout.groupEnd--;
-	bool groupEmpty = true;
-	for (long i = layout.group + 1; i < layout.groupEnd; i++)
-		groupEmpty = groupEmpty && Trim(layout.lines[i]).empty();
-	if (groupEmpty)
-		layout.lines.erase(layout.lines.begin() + layout.group,
-		                   layout.lines.begin() + layout.groupEnd);
-
-	bool fileEmpty = true;
-	for (const std::string& line : layout.lines)
-		fileEmpty = fileEmpty && Trim(line).empty();
-	if (fileEmpty)
-		return TextFile::Remove(fPath);
-	return TextFile::Write(fPath, layout.Content());
+	});
 }
 
 std::string

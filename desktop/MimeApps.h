@@ -1,6 +1,8 @@
 // The [Default Applications] group of mimeapps.list: which desktop entry
 // opens a type. Edits change only the one line they are about and keep
-// every other line of the file as it was.
+// every other line of the file as it was; they take the file's lock (see
+// TextFile::Update), so that two programs editing it at once keep both
+// changes.
 #ifndef MIME_APPS_H
 #define MIME_APPS_H
 
@@ -14,8 +16,9 @@ public:
 	MimeApps();
 	explicit MimeApps(const std::string& path);
 
-	// Makes desktopId the one default of type.
-	status_t SetDefault(const std::string& type, const std::string& desktopId);
+	// Makes desktopId the default of type when the type has none; a default
+	// the user chose stays. *added tells whether it was made.
+	status_t AddDefault(const std::string& type, const std::string& desktopId, bool* added);
 	// Takes desktopId out of the defaults of type; a group left empty goes,
 	// and so does a file left empty.
 	status_t RemoveDefault(const std::string& type, const std::string& desktopId);

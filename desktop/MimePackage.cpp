@@ -1,5 +1,7 @@
 #include "MimePackage.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 static const char* const kOurNamespace = "urn:x-vorlix:beos-mime";
@@ -91,6 +93,13 @@ MimePackage::ToXml() const
 		xml += "\t\t<b:preferred-app " + ours + " signature=\"" + Escape(preferredApp) +
 		       "\" desktop-id=\"" + Escape(preferredAppDesktopId) + "\"/>\n";
 	}
+	if (registered) {
+		std::string sizes;
+		for (int32 size : registeredIcons)
+			sizes += (sizes.empty() ? "" : " ") + std::to_string(size);
+		xml += "\t\t<b:registration " + ours + " icons=\"" + sizes + "\" default-application=\"" +
+		       (registeredDefault ? "true" : "false") + "\"/>\n";
+	}
 	xml += "\t</mime-type>\n</mime-info>\n";
 	return xml;
 }
@@ -127,6 +136,22 @@ MimePackage::FromXml(const std::string& xml, MimePackage* package)
 		Between(xml, "signature=\"", "\"", &position, &package->preferredApp);
 		Between(xml, "desktop-id=\"", "\"", &position, &package->preferredAppDesktopId);
 	}
+
+	package->registeredIcons.clear();
+	position = xml.find("<b:registration ", start);
+	package->registered = position != std::string::npos;
+	std::string sizes;
+	std::string setDefault;
+	if (package->registered) {
+		Between(xml, "icons=\"", "\"", &position, &sizes);
+		Between(xml, "default-application=\"", "\"", &position, &setDefault);
+	}
+	for (size_t at = 0; at < sizes.size();) {
+		size_t end = std::min(sizes.find(' ', at), sizes.size());
+		package->registeredIcons.push_back(atoi(sizes.substr(at, end - at).c_str()));
+		at = end + 1;
+	}
+	package->registeredDefault = setDefault == "true";
 	return B_OK;
 }
 

@@ -1,8 +1,9 @@
 // One MIME type as a package file of the shared-mime-info database: the
 // description, a glob for each file extension and the icon's name, and in a
 // namespace of our own what the freedesktop format has no place for (the
-// long description, the preferred application). update-mime-database
-// ignores the foreign elements.
+// long description, the preferred application, and what the program wrote
+// when it registered the type itself). update-mime-database ignores the
+// foreign elements.
 #ifndef MIME_PACKAGE_H
 #define MIME_PACKAGE_H
 
@@ -22,6 +23,14 @@ public:
 	// Empty for a type without a preferred application.
 	std::string preferredApp;
 	std::string preferredAppDesktopId;
+
+	// Written by the program, not by an install: the program may take away
+	// what it wrote, and nothing else.
+	bool registered = false;
+	// The sizes of the icons it wrote for the type.
+	std::vector<int32> registeredIcons;
+	// Whether it made its application the user's default for the type.
+	bool registeredDefault = false;
 
 	std::string ToXml() const;
 	// Reads what ToXml wrote. B_BAD_DATA when the type is not found in it.

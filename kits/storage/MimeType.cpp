@@ -117,18 +117,45 @@ BMimeType::IsValid(const char* type)
 	return IsValidPart(text.substr(0, slash)) && IsValidPart(text.substr(slash + 1));
 }
 
+// The type's package file below a data folder.
+static std::string
+PackagePath(const std::string& folder, const std::string& type)
+{
+	return folder + "/mime/packages/" + MimePackage::FileStem(type) + ".xml";
+}
+
+// The type's icon file of that size below a data folder.
+static std::string
+IconPath(const std::string& folder, const std::string& type, int size)
+{
+	std::string sizeFolder = std::to_string(size) + "x" + std::to_string(size);
+	return folder + "/icons/hicolor/" + sizeFolder + "/mimetypes/" + MimePackage::FileStem(type) +
+	       ".png";
+}
+
 std::string
 BMimeType::_PackagePath() const
 {
-	return XdgDirectories::DataHome() + "/mime/packages/" + MimePackage::FileStem(fType) + ".xml";
+	return PackagePath(XdgDirectories::DataHome(), fType);
 }
 
 std::string
 BMimeType::_IconPath(int size) const
 {
-	std::string folder = std::to_string(size) + "x" + std::to_string(size);
-	return XdgDirectories::DataHome() + "/icons/hicolor/" + folder + "/mimetypes/" +
-	       MimePackage::FileStem(fType) + ".png";
+	return IconPath(XdgDirectories::DataHome(), fType, size);
+}
+
+// In any data folder: the icon theme finds it there.
+bool
+BMimeType::_HasIcon(int size) const
+{
+	if (TextFile::Exists(_IconPath(size)))
+		return true;
+	for (const std::string& folder : XdgDirectories::DataDirs()) {
+		if (TextFile::Exists(IconPath(folder, fType, size)))
+			return true;
+	}
+	return false;
 }
 
 bool
@@ -139,7 +166,8 @@ BMimeType::IsInstalled() const
 	if (TextFile::Exists(_PackagePath()))
 		return true;
 	for (const std::string& directory : XdgDirectories::DataDirs()) {
-		if (DatabaseKnows(directory + "/mime", fType))
+		if (TextFile::Exists(PackagePath(directory, fType)) ||
+		    DatabaseKnows(directory + "/mime", fType))
 			return true;
 	}
 	return false;
@@ -162,12 +190,10 @@ BMimeType::Delete()
 		return B_NO_INIT;
 	MimePackage package;
 	status_t status = _ReadPackage(&package);
-	if (status == B_BAD_DATA) {
-		// Damaged: still ours to remove, with whatever it may have named.
-		package.type = fType;
-		package.iconName = MimePackage::FileStem(fType);
-	} else if (status != B_OK)
+	if (status != B_OK)
 		return status;
+	if (!package.registered)
+		return B_NOT_ALLOWED;
 	status = TextFile::Remove(_PackagePath());
 	if (status != B_OK)
 		return status;
@@ -184,17 +210,20 @@ BMimeType::_WriteAll()
 	package.shortDescription = fShortDescription;
 	package.longDescription = fLongDescription;
 	package.extensions = fExtensions;
+	package.registered = true;
 	if (!fLargeIcon.empty() || !fMiniIcon.empty())
 		package.iconName = MimePackage::FileStem(fType);
 
 	status_t status = B_OK;
 	for (const auto& [pixels, size] : {std::pair(&fLargeIcon, 32), std::pair(&fMiniIcon, 16)}) {
-		if (pixels->empty() || status != B_OK)
+		if (pixels->empty() || status != B_OK || _HasIcon(size))
 			continue;
 		std::string png;
 		status = PngWriter::EncodeCmap8(pixels->data(), size, size, size, &png);
 		if (status == B_OK)
 			status = TextFile::Write(_IconPath(size), png);
+		if (status == B_OK)
+			package.registeredIcons.push_back(size);
 	}
 
 	if (status == B_OK && !fPreferredApp.empty()) {
@@ -203,7 +232,7 @@ BMimeType::_WriteAll()
 		package.preferredAppDesktopId = entry.Id();
 		status = entry.AddType(fType);
 		if (status == B_OK)
-			status = MimeApps().SetDefault(fType, entry.Id());
+			status = MimeApps().AddDefault(fType, entry.Id(), &package.registeredDefault);
 	}
 
 	// The package goes last: it is what makes the type installed.
@@ -222,14 +251,13 @@ BMimeType::_WriteAll()
 void
 BMimeType::_RemoveAll(const MimePackage& package)
 {
-	if (!package.iconName.empty()) {
-		TextFile::Remove(_IconPath(32));
-		TextFile::Remove(_IconPath(16));
-	}
+	for (int32 size : package.registeredIcons)
+		TextFile::Remove(_IconPath(size));
 	if (!package.preferredApp.empty()) {
 		DesktopEntry entry(package.preferredApp);
 		entry.RemoveType(fType);
-		MimeApps().RemoveDefault(fType, package.preferredAppDesktopId);
+		if (package.registeredDefault)
+			MimeApps().RemoveDefault(fType, package.preferredAppDesktopId);
 	}
 }
 

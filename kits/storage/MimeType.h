@@ -1,19 +1,25 @@
 // BMimeType: a MIME type string and its entry in the user's freedesktop
 // shared-mime-info database ($XDG_DATA_HOME/mime; default ~/.local/share).
 //
-// The setters collect what the type is to have; Install writes all of it at
-// once: the package file mime/packages/<type with "-" for "/">.xml
-// (description, a glob for each extension, the icon's name), the icons as
-// PNG files in icons/hicolor/{16x16,32x32}/mimetypes/, and for a preferred
-// application its desktop entry in applications/ and the type's line in
-// [Default Applications] of $XDG_CONFIG_HOME/mimeapps.list; then it runs
+// The setters collect what the type is to have; Install writes what is
+// missing of it at once: the package file mime/packages/<type with "-" for
+// "/">.xml (description, a glob for each extension, the icon's name), the
+// icons as PNG files in icons/hicolor/{16x16,32x32}/mimetypes/ unless an
+// icon of that name and size is in one of the XDG data folders, and for a
+// preferred application its desktop entry in applications/ (unless an
+// install put one there, see DesktopEntry) and, when the user has no
+// default application for the type, the type's line in [Default
+// Applications] of $XDG_CONFIG_HOME/mimeapps.list; then it runs
 // update-mime-database (and update-desktop-database) when they are
-// installed. Install either writes everything or leaves nothing. Delete
-// removes exactly what Install wrote and updates the database again.
+// installed. The package records what Install wrote. Install either writes
+// everything or leaves nothing. Delete removes exactly what Install wrote
+// and updates the database again; it never touches what an install put
+// in any XDG data folder, nor a default the user chose.
 //
 // A type is installed when the user's package file for it exists (the
-// database need not have been rebuilt), or when a system database
-// ($XDG_DATA_DIRS) lists the type. Only the user's package can be deleted.
+// database need not have been rebuilt), or when a system data folder
+// ($XDG_DATA_DIRS) has its package or its database lists the type. Only a
+// package the program wrote can be deleted.
 //
 // The getters read the installed package, not what the setters collected.
 //
@@ -56,7 +62,8 @@ public:
 	bool IsInstalled() const;
 	// B_FILE_EXISTS when already installed.
 	status_t Install();
-	// B_ENTRY_NOT_FOUND when the user's database has no package for it.
+	// B_ENTRY_NOT_FOUND when the user's database has no package for it,
+	// B_NOT_ALLOWED when an install put the package there.
 	status_t Delete();
 
 	// Descriptions shorter than B_MIME_TYPE_LENGTH; else B_BAD_VALUE.
@@ -82,6 +89,7 @@ public:
 private:
 	std::string _PackagePath() const;
 	std::string _IconPath(int size) const;
+	bool _HasIcon(int size) const;
 	status_t _ReadPackage(MimePackage* package) const;
 	status_t _WriteAll();
 	void _RemoveAll(const MimePackage& package);

@@ -266,7 +266,7 @@ TEST_F(VFAppMime, DeletingTwiceReportsThatTheTypeIsGone)
 	EXPECT_EQ(Register(kInstalled), Result("MimeInstalled", kInstalled));
 }
 
-TEST_F(VFAppMime, ATypeOfTheSystemDatabaseCannotBeDeleted)
+TEST_F(VFAppMime, ATypeAnInstallPutThereIsNeitherDeletedNorWrittenOver)
 {
 	// Listed by a database the user cannot change.
 	std::filesystem::create_directories(fSystem + "/mime");
@@ -274,6 +274,29 @@ TEST_F(VFAppMime, ATypeOfTheSystemDatabaseCannotBeDeleted)
 	ASSERT_TRUE(BMimeType(kListType).IsInstalled());
 	EXPECT_EQ(Unregister(kDeleteFailed), Result("MimeDeleted", kDeleteFailed));
 	EXPECT_EQ(Register(kAlreadyInstalled), Result("MimeInstalled", kAlreadyInstalled));
+
+	// Installed in the user's own data folder, as a per-user install does,
+	// under the names the program uses.
+	std::filesystem::remove_all(fSystem);
+	std::map<std::string, std::string> installed = {
+	    {"mime/packages/" + std::string(kStem) + ".xml",
+	     "<mime-info><mime-type type=\"" + std::string(kListType) +
+	         "\"><glob pattern=\"*.vfl\"/></mime-type></mime-info>\n"},
+	    {"applications/vorlix-ogg-vorbis-frontend.desktop",
+	     "[Desktop Entry]\nType=Application\nName=Vorlix\nIcon=vorlix\nExec=vorlix %F\n"},
+	    {"icons/hicolor/16x16/mimetypes/" + std::string(kStem) + ".png", "16"},
+	    {"icons/hicolor/32x32/mimetypes/" + std::string(kStem) + ".png", "32"},
+	};
+	for (const auto& [name, content] : installed) {
+		std::filesystem::create_directories(
+		    std::filesystem::path(fData + "/" + name).parent_path());
+		std::ofstream(fData + "/" + name) << content;
+	}
+	Snapshot before = Take(fTemp.Path());
+	EXPECT_EQ(Unregister(kDeleteFailed), Result("MimeDeleted", kDeleteFailed));
+	EXPECT_EQ(Register(kAlreadyInstalled), Result("MimeInstalled", kAlreadyInstalled));
+	RegisterSilently();
+	EXPECT_EQ(Take(fTemp.Path()), before);
 }
 
 TEST_F(VFAppMime, FailedInstallationIsReportedAndLeavesNothing)

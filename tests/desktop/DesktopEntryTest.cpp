@@ -78,3 +78,27 @@ TEST_F(DesktopEntryTest, ListsItsTypesAndGoesWithTheLast)
 	ASSERT_EQ(entry.RemoveType("text/x-VorlixOggVorbisFronted-list"), B_OK);
 	EXPECT_FALSE(TextFile::Exists(entry.Path()));
 }
+
+TEST_F(DesktopEntryTest, AnInstalledEntryIsNeitherRewrittenNorRemoved)
+{
+	const std::string installed = "[Desktop Entry]\nType=Application\nName=Installata\n"
+	                              "Icon=installata\nExec=installata %F\nMimeType=text/x-a;\n";
+	// Put in the user's own data folder by a per-user install.
+	DesktopEntry entry(kSignature);
+	ASSERT_EQ(TextFile::Write(entry.Path(), installed), B_OK);
+	EXPECT_FALSE(entry.IsOwn());
+	EXPECT_TRUE(entry.IsInstalled());
+	EXPECT_EQ(entry.AddType("text/x-b"), B_OK);
+	EXPECT_EQ(entry.RemoveType("text/x-a"), B_OK);
+	std::string content;
+	ASSERT_EQ(TextFile::Read(entry.Path(), &content), B_OK);
+	EXPECT_EQ(content, installed);
+
+	// Put in a system folder: an entry of the program's own would hide it.
+	ASSERT_EQ(TextFile::Remove(entry.Path()), B_OK);
+	fEnvironment.Set("XDG_DATA_DIRS", fTemp / "system");
+	ASSERT_EQ(TextFile::Write(fTemp / ("system/applications/" + entry.Id()), installed), B_OK);
+	EXPECT_TRUE(entry.IsInstalled());
+	EXPECT_EQ(entry.AddType("text/x-b"), B_OK);
+	EXPECT_FALSE(TextFile::Exists(entry.Path()));
+}

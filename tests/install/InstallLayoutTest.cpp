@@ -5,6 +5,7 @@
 #include "tests/support/Command.h"
 #include "tests/support/MessageLog.h"
 #include "tests/support/Polling.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempDirectory.h"
 #include "tests/support/XvfbServer.h"
 
@@ -15,6 +16,7 @@
 #include <AppFileInfo.h>
 #include <Bitmap.h>
 #include <File.h>
+#include <MimeType.h>
 
 #include <climits>
 #include <cstdlib>
@@ -162,6 +164,18 @@ Attribute(const std::string& path, const std::string& name)
 	return length < 0 ? "missing" : std::string(value, length);
 }
 
+// Every file below a folder with its bytes.
+std::map<std::string, std::string>
+Files(const std::string& folder)
+{
+	std::map<std::string, std::string> files;
+	for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+		if (entry.is_regular_file())
+			files[entry.path()] = TempDirectory::ReadFile(entry.path());
+	}
+	return files;
+}
+
 std::string
 PngOfBuiltInIcon(icon_size which)
 {
@@ -216,6 +230,19 @@ protected:
 		    << "the main window did not come";
 		window = window.substr(0, window.find('\n'));
 		ASSERT_EQ(Command::Run({X_CLOSE_PATH, window}, nullptr, session), 0);
+	}
+
+	// Starts the installed program and closes its main window; it must end
+	// well.
+	void
+	RunUntilClosed(const std::vector<std::string>& session)
+	{
+		ChildProcess program({Installed(kLink)}, session);
+		ASSERT_TRUE(program.IsRunning());
+		ASSERT_NO_FATAL_FAILURE(CloseMainWindow(session));
+		int status = -1;
+		ASSERT_TRUE(program.WaitForExit(MessageLog::kTimeout, &status)) << program.Output();
+		EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 	}
 
 	std::string
@@ -290,12 +317,7 @@ TEST_F(InstallLayout, ProgramStartsFromItsLinkAndStoresItsSettingsOnTheInstalled
 	std::string desktopEntry = TempDirectory::ReadFile(DesktopEntryPath());
 	std::vector<std::string> session = Session(screen);
 
-	ChildProcess program({Installed(kLink)}, session);
-	ASSERT_TRUE(program.IsRunning());
-	ASSERT_NO_FATAL_FAILURE(CloseMainWindow(session));
-	int status = -1;
-	ASSERT_TRUE(program.WaitForExit(MessageLog::kTimeout, &status)) << program.Output();
-	EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+	ASSERT_NO_FATAL_FAILURE(RunUntilClosed(session));
 
 	// Closing the main window stores the settings, the defaults here.
 	std::string file = Installed(kProgram);
@@ -306,6 +328,25 @@ TEST_F(InstallLayout, ProgramStartsFromItsLinkAndStoresItsSettingsOnTheInstalled
 	// nothing over the installed desktop entry.
 	EXPECT_EQ(TempDirectory::ReadFile(DesktopEntryPath()), desktopEntry);
 	EXPECT_TRUE(TempDirectory::ReadFile(fTemp / "config/mimeapps.list").empty());
+
+	// "Cancella tipo MIME ora" finds the type installed and deletes what it
+	// may of it: nothing, the install put it all there. Nor does the next
+	// start, which registers the type again, write anything.
+	std::map<std::string, std::string> installed = Files(Installed("share"));
+	{
+		ScopedEnvironment user;
+		for (const std::string& variable : session) {
+			size_t equals = variable.find('=');
+			if (variable.compare(0, 4, "XDG_") == 0)
+				user.Set(variable.substr(0, equals), variable.substr(equals + 1));
+		}
+		BMimeType type(kListType);
+		EXPECT_TRUE(type.IsInstalled());
+		EXPECT_EQ(type.Delete(), B_NOT_ALLOWED);
+	}
+	ASSERT_NO_FATAL_FAILURE(RunUntilClosed(session));
+	EXPECT_EQ(Files(Installed("share")), installed);
+	EXPECT_EQ(TempDirectory::ReadFile(DesktopEntryPath()), desktopEntry);
 }
 
 // The install is root's, as a system install is: another user starts it,

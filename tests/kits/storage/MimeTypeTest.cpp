@@ -85,6 +85,14 @@ protected:
 		return found;
 	}
 
+	// A file below the test's folder, with the folders on its way.
+	std::string
+	Put(const std::string& name, const std::string& content)
+	{
+		std::filesystem::create_directories(std::filesystem::path(fTemp / name).parent_path());
+		return fTemp.WriteFile(name, content);
+	}
+
 	TempDirectory fTemp;
 	ScopedEnvironment fEnvironment;
 	std::string fData;
@@ -266,6 +274,64 @@ TEST_F(MimeTypeTest, SystemTypesCountAsInstalledButAreNotOurs)
 		EXPECT_EQ(type.Delete(), B_ENTRY_NOT_FOUND);
 	}
 	EXPECT_FALSE(BMimeType("text/x-list").IsInstalled());
+}
+
+TEST_F(MimeTypeTest, InstallAddsOnlyWhatIsMissingAndDeleteTakesOnlyThat)
+{
+	// An install left an entry and the small icon in a system folder, and
+	// the user chose an application for the type, but the type itself is
+	// not there.
+	std::string system = fTemp / "system";
+	std::string entry = "[Desktop Entry]\nType=Application\nName=Installata\nExec=x %F\n";
+	std::string installedIcon = "not the program's icon";
+	std::string chosen = "[Default Applications]\n" + std::string(kListType) + "=editor.desktop;\n";
+	Put("system/applications/vorlix-ogg-vorbis-frontend.desktop", entry);
+	Put("system/icons/hicolor/16x16/mimetypes/text-x-VorlixOggVorbisFronted-list.png",
+	    installedIcon);
+	std::filesystem::create_directories(fConfig);
+	std::ofstream(fConfig + "/mimeapps.list") << chosen;
+
+	BMimeType type(kListType);
+	Prepare(&type);
+	ASSERT_EQ(type.Install(), B_OK);
+	EXPECT_TRUE(std::filesystem::exists(Package()));
+	EXPECT_TRUE(std::filesystem::exists(Icon("32x32")));
+	EXPECT_FALSE(std::filesystem::exists(Icon("16x16"))) << "the installed one serves";
+	EXPECT_FALSE(std::filesystem::exists(DesktopFile())) << "it would hide the installed one";
+	EXPECT_EQ(TempDirectory::ReadFile(fConfig + "/mimeapps.list"), chosen);
+
+	ASSERT_EQ(type.Delete(), B_OK);
+	EXPECT_FALSE(type.IsInstalled());
+	EXPECT_EQ(
+	    FilesNamingTheType(),
+	    (std::vector<std::string>{
+	        fConfig + "/mimeapps.list",
+	        system + "/icons/hicolor/16x16/mimetypes/text-x-VorlixOggVorbisFronted-list.png"}));
+	EXPECT_EQ(TempDirectory::ReadFile(fConfig + "/mimeapps.list"), chosen);
+	EXPECT_EQ(TempDirectory::ReadFile(
+	              system + "/icons/hicolor/16x16/mimetypes/text-x-VorlixOggVorbisFronted-list.png"),
+	          installedIcon);
+	EXPECT_EQ(TempDirectory::ReadFile(system + "/applications/vorlix-ogg-vorbis-frontend.desktop"),
+	          entry);
+}
+
+TEST_F(MimeTypeTest, ATypeAnInstallPutThereIsInstalledAndNotOursToDelete)
+{
+	// A per-user install: the package in the user's own folder, and one in
+	// a system folder not yet in its database.
+	std::string package = "<mime-info><mime-type type=\"text/x-VorlixOggVorbisFronted-list\">"
+	                      "<glob pattern=\"*.vfl\"/></mime-type></mime-info>\n";
+	Put("data/mime/packages/text-x-VorlixOggVorbisFronted-list.xml", package);
+	Put("system/mime/packages/text-x-other.xml", "<mime-info/>");
+	for (const char* installed : {kListType, "text/x-other"}) {
+		BMimeType type(installed);
+		Prepare(&type);
+		EXPECT_TRUE(type.IsInstalled()) << installed;
+		EXPECT_EQ(type.Install(), B_FILE_EXISTS);
+	}
+	EXPECT_EQ(BMimeType(kListType).Delete(), B_NOT_ALLOWED);
+	EXPECT_EQ(TempDirectory::ReadFile(Package()), package);
+	EXPECT_EQ(FilesNamingTheType(), std::vector<std::string>{Package()});
 }
 
 TEST_F(MimeTypeTest, SettersRefuseWhatCannotBeStored)
