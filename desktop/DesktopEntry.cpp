@@ -109,8 +109,13 @@ bool
 DesktopEntry::IsOwn() const
 {
 	std::string content;
-	return fStatus == B_OK && TextFile::Read(Path(), &content) == B_OK &&
-	       ("\n" + content).find(std::string("\n") + kOwnLine + "\n") != std::string::npos;
+	if (fStatus != B_OK || TextFile::Read(Path(), &content) != B_OK)
+		return false;
+	content = "\n" + content;
+	// An entry of an earlier version of the program has no mark, but the
+	// signature that no install's entry has.
+	return content.find(std::string("\n") + kOwnLine + "\n") != std::string::npos ||
+	       content.find(std::string("\n") + kSignatureKey) != std::string::npos;
 }
 
 bool

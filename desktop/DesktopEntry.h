@@ -34,7 +34,8 @@ public:
 	// Takes type out; the entry goes with its last type. An installed entry
 	// is left as it is.
 	status_t RemoveType(const std::string& type);
-	// Whether the entry at Path() is one the program wrote.
+	// Whether the entry at Path() is one the program wrote (this version
+	// or an earlier one).
 	bool IsOwn() const;
 	// Whether an entry of this id that the program did not write lies in
 	// one of the XDG data folders.

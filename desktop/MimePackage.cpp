@@ -152,6 +152,16 @@ MimePackage::FromXml(const std::string& xml, MimePackage* package)
 		at = end + 1;
 	}
 	package->registeredDefault = setDefault == "true";
+
+	// Before the program recorded what it wrote, the packages it wrote were
+	// the ones naming a preferred application, which an install's never
+	// does; it wrote both icons and the default with them.
+	if (!package->registered && !package->preferredApp.empty()) {
+		package->registered = true;
+		if (!package->iconName.empty())
+			package->registeredIcons = {32, 16};
+		package->registeredDefault = true;
+	}
 	return B_OK;
 }
 

@@ -25,7 +25,8 @@ public:
 	std::string preferredAppDesktopId;
 
 	// Written by the program, not by an install: the program may take away
-	// what it wrote, and nothing else.
+	// what it wrote, and nothing else. Also true for a package that an
+	// earlier version of the program wrote.
 	bool registered = false;
 	// The sizes of the icons it wrote for the type.
 	std::vector<int32> registeredIcons;

@@ -235,6 +235,21 @@ TEST_F(MimeTypeTest, DeleteRemovesAllOfItAndKeepsTheRest)
 	// And it installs again, as the program does at its next start.
 	ASSERT_EQ(type.Install(), B_OK);
 	EXPECT_TRUE(type.IsInstalled());
+
+	// As an earlier version wrote it, without the marks: still the
+	// program's own to delete.
+	for (const auto& [file, mark] :
+	     {std::pair(Package(), std::string("\t\t<b:registration ")),
+	      std::pair(DesktopFile(), std::string("X-Vorlix-Registered="))}) {
+		std::string content = TempDirectory::ReadFile(file);
+		size_t at = content.find(mark);
+		ASSERT_NE(at, std::string::npos) << file;
+		content.erase(at, content.find('\n', at) + 1 - at);
+		std::ofstream(file) << content;
+	}
+	ASSERT_EQ(type.Delete(), B_OK);
+	EXPECT_EQ(FilesNamingTheType(), std::vector<std::string>());
+	EXPECT_EQ(TempDirectory::ReadFile(fConfig + "/mimeapps.list"), others);
 }
 
 TEST_F(MimeTypeTest, WorksWithoutTheDatabaseTools)
