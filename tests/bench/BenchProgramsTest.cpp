@@ -46,10 +46,17 @@ TEST(BenchPrograms, GapReportsTheProgramBesideThePlainLoop)
 	EXPECT_EQ(report.find("negative"), std::string::npos) << report;
 }
 
+TEST(BenchPrograms, MessageReportsBothWaysBesideABareQueue)
+{
+	std::string report = RunBench({BENCH_MESSAGE_PATH, "100", "1"});
+	ExpectRows(report, {"stream, per message, time", "stream, per message, processor",
+	                    "ping-pong, per hop, time", "ping-pong, per hop, processor"});
+}
+
 TEST(BenchPrograms, RefuseSizesTheyCannotMeasure)
 {
-	for (const std::vector<std::string>& arguments :
-	     std::vector<std::vector<std::string>>{{BENCH_LIST_PATH, "39"}, {BENCH_GAP_PATH, "1"}}) {
+	for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+	         {BENCH_LIST_PATH, "39"}, {BENCH_GAP_PATH, "1"}, {BENCH_MESSAGE_PATH, "9"}}) {
 		ChildProcess bench(arguments, {});
 		int status = -1;
 		ASSERT_TRUE(bench.WaitForExit(MessageLog::kTimeout, &status));
