@@ -2,13 +2,19 @@
 
 #include <Looper.h>
 
+#include <TokenSpace.h>
+
+using BPrivate::TokenSpace;
+
 BHandler::BHandler(const char* name)
-    : fName(name != nullptr ? name : ""), fLooper(nullptr), fNextHandler(nullptr)
+    : fName(name != nullptr ? name : ""), fLooper(nullptr), fNextHandler(nullptr),
+      fToken(TokenSpace::NewToken(this))
 {
 }
 
 BHandler::~BHandler()
 {
+	TokenSpace::RemoveToken(fToken);
 	BLooper* looper = fLooper;
 	if (looper != nullptr && looper != this)
 		looper->RemoveHandler(this);

@@ -1,6 +1,10 @@
 // BHandler: an object that messages are delivered to. A handler belongs to
 // at most one looper; a looper is itself a handler. A handler deleted while
 // it belongs to a looper leaves it (the looper must be locked).
+//
+// Each handler has a token of its own, never used again once it is deleted:
+// messengers and queued messages name the handler by it, so they reach
+// nothing once it is gone, even a new handler at the same address.
 #ifndef _HANDLER_H
 #define _HANDLER_H
 
@@ -11,6 +15,9 @@
 
 class BLooper;
 class BMessage;
+namespace BPrivate {
+class TokenSpace;
+}
 
 class BHandler {
 public:
@@ -37,10 +44,13 @@ public:
 
 private:
 	friend class BLooper;
+	friend class BPrivate::TokenSpace;
 
 	std::string fName;
 	std::atomic<BLooper*> fLooper;
 	BHandler* fNextHandler;
+	// Last: the handler is registered under it once the rest is built.
+	const int32 fToken;
 };
 
 #endif // _HANDLER_H

@@ -1,6 +1,5 @@
 #include <Looper.h>
 
-#include <algorithm>
 #include <thread>
 
 #include <Message.h>
@@ -20,8 +19,8 @@ BLooper::BLooper(const char* name)
 BLooper::~BLooper()
 {
 	fPort->Close();
-	LooperList::Remove(this);
-	for (BHandler* handler : fHandlers) {
+	LooperList::Remove(fToken);
+	for (const auto& [token, handler] : fHandlers) {
 		handler->fLooper = nullptr;
 		if (handler != this)
 			handler->fNextHandler = nullptr;
@@ -74,15 +73,13 @@ BLooper::_Loop()
 }
 
 void
-BLooper::_Dispatch(BMessage* message, BHandler* target)
+BLooper::_Dispatch(BMessage* message, int32 target)
 {
-	BHandler* handler = target != nullptr ? target : this;
-	// A handler that left the looper since the message was posted may be
-	// gone: compare pointers only, and drop the message.
-	if (std::find(fHandlers.begin(), fHandlers.end(), handler) == fHandlers.end())
+	auto found = fHandlers.find(target);
+	if (found == fHandlers.end())
 		return;
 	fCurrentMessage = message;
-	DispatchMessage(message, handler);
+	DispatchMessage(message, found->second);
 	fCurrentMessage = nullptr;
 }
 
@@ -134,7 +131,7 @@ BLooper::PostMessage(BMessage* message, BHandler* handler)
 		return B_BAD_VALUE;
 	if (handler != nullptr && handler->Looper() != this)
 		return B_MISMATCHED_VALUES;
-	return port->Post(*message, handler == this ? nullptr : handler);
+	return port->Post(*message, handler != nullptr ? handler->fToken : port->Token());
 }
 
 void
@@ -195,7 +192,7 @@ BLooper::AddHandler(BHandler* handler)
 {
 	if (handler == nullptr || handler->Looper() != nullptr)
 		return;
-	fHandlers.push_back(handler);
+	fHandlers.emplace(handler->fToken, handler);
 	handler->fLooper = this;
 	if (handler != this)
 		handler->fNextHandler = this;
@@ -204,9 +201,9 @@ BLooper::AddHandler(BHandler* handler)
 bool
 BLooper::RemoveHandler(BHandler* handler)
 {
-	if (handler == this)
+	if (handler == nullptr || handler == this)
 		return false;
-	auto found = std::find(fHandlers.begin(), fHandlers.end(), handler);
+	auto found = fHandlers.find(handler->fToken);
 	if (found == fHandlers.end())
 		return false;
 	fHandlers.erase(found);

@@ -17,12 +17,15 @@
 // looper and ended; QuitRequested() is not asked. A looper that never ran is
 // deleted at once by Quit().
 //
-// Handlers are added and removed with the looper locked.
+// Handlers are added and removed with the looper locked. A message posted to
+// a handler names it by its token; the looper looks the token up among its
+// handlers when the message's turn comes, with the looper locked, and drops
+// the message when the handler has left the looper or is gone.
 #ifndef _LOOPER_H
 #define _LOOPER_H
 
+#include <map>
 #include <memory>
-#include <vector>
 
 #include <Handler.h>
 #include <OS.h>
@@ -76,11 +79,12 @@ private:
 	friend class BApplication;
 
 	bool _Loop();
-	void _Dispatch(BMessage* message, BHandler* target);
+	void _Dispatch(BMessage* message, int32 target);
 	static void _ThreadMain(BLooper* looper, std::shared_ptr<BPrivate::LooperPort> port);
 
 	std::shared_ptr<BPrivate::LooperPort> fPort;
-	std::vector<BHandler*> fHandlers;
+	// By token.
+	std::map<int32, BHandler*> fHandlers;
 	BMessage* fCurrentMessage;
 	bool fTerminating;
 };

@@ -6,14 +6,18 @@
 
 #include <LooperList.h>
 #include <LooperPort.h>
+#include <TokenSpace.h>
 
 using BPrivate::LooperList;
 using BPrivate::LooperPort;
+using BPrivate::TokenSpace;
 
-BMessenger::BMessenger() : fHandler(nullptr), fLooperToken(-1) {}
+BMessenger::BMessenger() : fHandlerToken(TokenSpace::kNoToken), fLooperToken(TokenSpace::kNoToken)
+{
+}
 
 BMessenger::BMessenger(const BHandler* handler, const BLooper* looper, status_t* result)
-    : fHandler(nullptr), fLooperToken(-1)
+    : BMessenger()
 {
 	status_t status = B_OK;
 	if (handler != nullptr) {
@@ -34,9 +38,8 @@ BMessenger::BMessenger(const BHandler* handler, const BLooper* looper, status_t*
 			status = B_BAD_VALUE;
 	}
 	if (status == B_OK) {
-		// Aimed at the looper itself: no handler to check at delivery.
-		fHandler = handler != looper ? const_cast<BHandler*>(handler) : nullptr;
 		fLooperToken = port->Token();
+		fHandlerToken = handler != nullptr ? TokenSpace::TokenOf(handler) : fLooperToken;
 	}
 	if (result != nullptr)
 		*result = status;
@@ -51,7 +54,7 @@ BMessenger::~BMessenger() {}
 bool
 BMessenger::operator==(const BMessenger& other) const
 {
-	return fLooperToken == other.fLooperToken && fHandler == other.fHandler;
+	return fLooperToken == other.fLooperToken && fHandlerToken == other.fHandlerToken;
 }
 
 bool
@@ -83,7 +86,7 @@ BMessenger::Target(BLooper** looper) const
 		*looper = target;
 	if (target == nullptr)
 		return nullptr;
-	return fHandler != nullptr ? fHandler : target;
+	return TokenSpace::Handler(fHandlerToken, target);
 }
 
 status_t
@@ -99,5 +102,5 @@ BMessenger::SendMessage(BMessage* message) const
 	std::shared_ptr<LooperPort> port = LooperList::PortFor(fLooperToken);
 	if (port == nullptr || message == nullptr)
 		return B_BAD_VALUE;
-	return port->Post(*message, fHandler);
+	return port->Post(*message, fHandlerToken);
 }

@@ -1,5 +1,9 @@
-// BMessenger: the address of a handler in a looper. It stays safe to keep
-// and to use after the looper is gone: sending then fails with B_BAD_VALUE.
+// BMessenger: the address of a handler in a looper, by their tokens. It
+// stays safe to keep and to use after the looper is gone: sending then fails
+// with B_BAD_VALUE. A message sent while the looper lives goes to its queue
+// and reaches the handler only if, when its turn comes, the handler still
+// belongs to that looper; one sent to a handler that is gone reaches
+// nothing, not even a new handler built at the same address.
 #ifndef _MESSENGER_H
 #define _MESSENGER_H
 
@@ -15,7 +19,7 @@ public:
 	// Aims at the handler (in its looper) or, with a null handler, at the
 	// looper. *result: B_OK, or B_BAD_VALUE / B_BAD_HANDLER.
 	BMessenger(const BHandler* handler, const BLooper* looper = nullptr,
-		status_t* result = nullptr);
+	           status_t* result = nullptr);
 	BMessenger(const BMessenger& other);
 	BMessenger& operator=(const BMessenger& other);
 	~BMessenger();
@@ -25,6 +29,9 @@ public:
 
 	bool IsValid() const;
 	bool IsTargetLocal() const;
+	// The handler while it belongs to the looper, else null; *looper: the
+	// looper while it lives, else null. The pointers may go stale at once
+	// unless the caller holds the looper's lock or runs in its thread.
 	BHandler* Target(BLooper** looper) const;
 
 	// Copies the message and posts it to the target's looper.
@@ -32,7 +39,7 @@ public:
 	status_t SendMessage(BMessage* message) const;
 
 private:
-	BHandler* fHandler;
+	int32 fHandlerToken;
 	int32 fLooperToken;
 };
 

@@ -4,13 +4,14 @@
 #include <Message.h>
 #include <Window.h>
 
-#include <Display.h>
+#include <DisplayState.h>
+#include <TokenSpace.h>
 
-using BPrivate::Display;
 using BPrivate::MenuItemState;
+using BPrivate::TokenSpace;
 
 BMenuItem::BMenuItem(const char* label, BMessage* message, char shortcut, uint32 modifiers)
-    : BInvoker(message, nullptr), fToken(Display::NewToken()),
+    : BInvoker(message, nullptr), fToken(TokenSpace::NewToken()),
       fLabel(label != nullptr ? label : ""), fSubmenu(nullptr), fSuper(nullptr), fEnabled(true),
       fMarked(false), fShortcut(shortcut), fModifiers(modifiers)
 {

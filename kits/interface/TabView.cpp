@@ -7,8 +7,10 @@
 #include <Tab.h>
 
 #include <Display.h>
+#include <TokenSpace.h>
 
 using BPrivate::kMsgTabChosen;
+using BPrivate::TokenSpace;
 using BPrivate::ViewKind;
 using BPrivate::ViewState;
 
@@ -159,7 +161,8 @@ BTabView::FillState(ViewState* state) const
 		state->tabLabels.push_back(fTabs[index]->Label());
 		state->tabFrames.push_back(TabFrame(index));
 		BView* page = fTabs[index]->View();
-		state->tabPages.push_back(page != nullptr ? page->fToken : 0);
+		state->tabPages.push_back(page != nullptr ? TokenSpace::TokenOf(page)
+		                                          : TokenSpace::kNoToken);
 	}
 	state->selectedTab = CountTabs() > 0 ? fSelection : -1;
 }

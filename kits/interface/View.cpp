@@ -7,9 +7,11 @@
 #include <Window.h>
 
 #include <Display.h>
+#include <TokenSpace.h>
 
 using BPrivate::Display;
 using BPrivate::kMsgFilesDropped;
+using BPrivate::TokenSpace;
 using BPrivate::ViewKind;
 using BPrivate::ViewState;
 
@@ -33,8 +35,8 @@ EdgeShift(uint32 rule, float delta)
 } // namespace
 
 BView::BView(BRect frame, const char* name, uint32 resizingMode, uint32 flags)
-    : BHandler(name), fToken(Display::NewToken()), fFrame(frame), fResizingMode(resizingMode),
-      fFlags(flags), fViewColor({255, 255, 255, 255}), fParent(nullptr), fWindow(nullptr)
+    : BHandler(name), fFrame(frame), fResizingMode(resizingMode), fFlags(flags),
+      fViewColor({255, 255, 255, 255}), fParent(nullptr), fWindow(nullptr)
 {
 }
 
@@ -279,8 +281,8 @@ BView::HandleDisplayInput(BMessage* input)
 void
 BView::FillState(ViewState* state) const
 {
-	state->token = fToken;
-	state->parent = Parent() != nullptr ? fParent->fToken : 0;
+	state->token = TokenSpace::TokenOf(this);
+	state->parent = Parent() != nullptr ? TokenSpace::TokenOf(fParent) : TokenSpace::kNoToken;
 	state->kind = ViewKind::View;
 	state->name = Name();
 	state->frame = fFrame;
@@ -288,7 +290,7 @@ BView::FillState(ViewState* state) const
 	state->flags = fFlags;
 	state->viewColor = fViewColor;
 	for (BView* child : fChildren)
-		state->children.push_back(child->fToken);
+		state->children.push_back(TokenSpace::TokenOf(child));
 }
 
 void
@@ -329,7 +331,7 @@ BView::_ParentResized(float dx, float dy)
 BView*
 BView::_FindToken(int32 token)
 {
-	if (fToken == token)
+	if (TokenSpace::TokenOf(this) == token)
 		return this;
 	for (BView* child : fChildren) {
 		if (BView* found = child->_FindToken(token))

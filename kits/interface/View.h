@@ -94,14 +94,12 @@ protected:
 
 private:
 	friend class BWindow;
-	friend class BTabView;
 
 	void _Attach(BWindow* window);
 	void _Detach();
 	void _ParentResized(float dx, float dy);
 	BView* _FindToken(int32 token);
 
-	int32 fToken;
 	BRect fFrame;
 	uint32 fResizingMode;
 	uint32 fFlags;

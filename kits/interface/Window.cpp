@@ -6,6 +6,7 @@
 #include <View.h>
 
 #include <Display.h>
+#include <TokenSpace.h>
 
 using namespace BPrivate;
 
@@ -58,10 +59,10 @@ BWindow::BWindow(BRect frame, const char* title, window_type type, uint32 flags,
 
 BWindow::BWindow(BRect frame, const char* title, window_look look, window_feel feel, uint32 flags,
                  uint32 workspace)
-    : BLooper(title), fToken(Display::NewToken()), fTitle(title != nullptr ? title : ""),
-      fFrame(frame), fLook(look), fFeel(feel), fFlags(flags), fWorkspaces(workspace), fShowLevel(1),
-      fRunning(false), fTopView(new BView(Bounds(), "top view", B_FOLLOW_ALL, 0)),
-      fUpdatePending(false), fClosing(false)
+    : BLooper(title), fTitle(title != nullptr ? title : ""), fFrame(frame), fLook(look),
+      fFeel(feel), fFlags(flags), fWorkspaces(workspace), fShowLevel(1), fRunning(false),
+      fTopView(new BView(Bounds(), "top view", B_FOLLOW_ALL, 0)), fUpdatePending(false),
+      fClosing(false)
 {
 	fTopView->_Attach(this);
 }
@@ -71,7 +72,7 @@ BWindow::~BWindow()
 	fClosing = true;
 	delete fTopView;
 	if (Display* display = Display::Current())
-		display->RemoveWindow(fToken);
+		display->RemoveWindow(TokenSpace::TokenOf(this));
 }
 
 thread_id
@@ -270,7 +271,7 @@ BWindow::FindView(const char* name) const
 void
 BWindow::FillState(WindowState* state) const
 {
-	state->token = fToken;
+	state->token = TokenSpace::TokenOf(this);
 	state->kind = WindowKind::Normal;
 	state->title = fTitle;
 	state->frame = fFrame;
@@ -280,7 +281,7 @@ BWindow::FillState(WindowState* state) const
 	state->shown = fShowLevel <= 0;
 	state->target = BMessenger(this);
 	for (int32 index = 0; index < fTopView->CountChildren(); index++)
-		state->children.push_back(fTopView->ChildAt(index)->fToken);
+		state->children.push_back(TokenSpace::TokenOf(fTopView->ChildAt(index)));
 }
 
 void
@@ -330,7 +331,7 @@ void
 BWindow::_ViewRemoved(BView* view)
 {
 	fDirtyViews.erase(view);
-	fRemovedViews.push_back(view->fToken);
+	fRemovedViews.push_back(TokenSpace::TokenOf(view));
 	_ScheduleUpdate();
 }
 

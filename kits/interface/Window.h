@@ -94,7 +94,6 @@ private:
 	void _CollectDirty(BView* view, std::vector<BView*>* dirty) const;
 	void _HandleInput(BMessage* input);
 
-	int32 fToken;
 	std::string fTitle;
 	BRect fFrame;
 	window_look fLook;

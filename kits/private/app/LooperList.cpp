@@ -2,14 +2,17 @@
 
 #include <chrono>
 
+#include <Looper.h>
+
 #include "LooperPort.h"
+#include "TokenSpace.h"
 
 namespace BPrivate {
 
 // How often a waiter asks the idle probe again without being woken.
 static const std::chrono::milliseconds kProbeInterval(5);
 
-LooperList::LooperList() : fNextToken(1), fPending(0), fGeneration(0) {}
+LooperList::LooperList() : fPending(0), fGeneration(0) {}
 
 LooperList&
 LooperList::_Default()
@@ -24,20 +27,19 @@ std::shared_ptr<LooperPort>
 LooperList::Add(BLooper* looper)
 {
 	LooperList& list = _Default();
-	std::scoped_lock lock(list.fLock);
-	int32 token = list.fNextToken++;
+	int32 token = TokenSpace::TokenOf(looper);
 	auto port = std::make_shared<LooperPort>(token, looper);
+	std::scoped_lock lock(list.fLock);
 	list.fPorts.emplace(token, port);
 	return port;
 }
 
 void
-LooperList::Remove(BLooper* looper)
+LooperList::Remove(int32 token)
 {
 	LooperList& list = _Default();
 	std::scoped_lock lock(list.fLock);
-	std::erase_if(list.fPorts,
-	              [looper](const auto& entry) { return entry.second->Looper() == looper; });
+	list.fPorts.erase(token);
 }
 
 std::shared_ptr<LooperPort>

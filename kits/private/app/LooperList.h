@@ -1,5 +1,6 @@
-// LooperList: every live looper of the process, by token, and the count of
-// messages that running loopers still have to handle.
+// LooperList: every live looper of the process, by its handler token (see
+// TokenSpace), and the count of messages that running loopers still have to
+// handle.
 //
 // A looper registers itself when it is built and leaves when it is deleted;
 // its LooperPort stays reachable by token for as long as the looper lives,
@@ -34,7 +35,7 @@ class LooperPort;
 class LooperList {
 public:
 	static std::shared_ptr<LooperPort> Add(BLooper* looper);
-	static void Remove(BLooper* looper);
+	static void Remove(int32 token);
 
 	// Null when the looper (or token) is not live; a stale pointer is fine.
 	static std::shared_ptr<LooperPort> PortFor(const BLooper* looper);
@@ -69,7 +70,6 @@ private:
 	std::mutex fLock;
 	std::condition_variable fIdleChanged;
 	std::map<int32, std::shared_ptr<LooperPort>> fPorts;
-	int32 fNextToken;
 	int64 fPending;
 	uint64 fGeneration;
 	std::function<bool()> fIdleProbe;

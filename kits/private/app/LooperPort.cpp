@@ -58,7 +58,7 @@ LooperPort::CountLocks() const
 }
 
 status_t
-LooperPort::Post(const BMessage& message, BHandler* target)
+LooperPort::Post(const BMessage& message, int32 target)
 {
 	return _Push(Envelope{message, target});
 }
@@ -66,7 +66,7 @@ LooperPort::Post(const BMessage& message, BHandler* target)
 void
 LooperPort::PostQuit()
 {
-	_Push(Envelope{BMessage(), nullptr, true});
+	_Push(Envelope{BMessage(), fToken, true});
 }
 
 status_t

@@ -18,18 +18,19 @@
 #include <Message.h>
 #include <OS.h>
 
-class BHandler;
+#include "TokenSpace.h"
+
 class BLooper;
 
 namespace BPrivate {
 
 class LooperPort {
 public:
-	// A message and the handler it is addressed to (null: the looper), or
-	// the order to quit, queued behind the messages before it.
+	// A message and the token of the handler it is addressed to, or the
+	// order to quit, queued behind the messages before it.
 	struct Envelope {
 		BMessage message;
-		BHandler* target = nullptr;
+		int32 target = TokenSpace::kNoToken;
 		bool quit = false;
 	};
 
@@ -58,7 +59,7 @@ public:
 	int32 CountLocks() const;
 
 	// B_BAD_VALUE once closed.
-	status_t Post(const BMessage& message, BHandler* target);
+	status_t Post(const BMessage& message, int32 target);
 	void PostQuit();
 
 	// The looper's thread: Start() once, then Next() blocks for each message

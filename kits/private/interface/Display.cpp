@@ -11,7 +11,6 @@ namespace BPrivate {
 namespace {
 
 std::atomic<Display*> sCurrent{nullptr};
-std::atomic<int32> sNextToken{1};
 
 } // namespace
 
@@ -51,12 +50,6 @@ Display::Width(const char* text)
 	Display* display = Current();
 	return display != nullptr ? display->StringWidth(text)
 	                          : FixedFont::Reference().StringWidth(text);
-}
-
-int32
-Display::NewToken()
-{
-	return sNextToken.fetch_add(1);
 }
 
 } // namespace BPrivate

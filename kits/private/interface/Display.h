@@ -96,9 +96,6 @@ public:
 	// FixedFont when there is no display.
 	static font_height FontHeight();
 	static float Width(const char* text);
-
-	// A new token for a window, a view or a menu item.
-	static int32 NewToken();
 };
 
 } // namespace BPrivate

@@ -2,8 +2,9 @@
 // that a window's thread copies out of its views and hands to the display.
 // The display never sees a view object, only these snapshots.
 //
-// A view is known to the display by its token, a number unique in the
-// process; the window by its own token. Tokens are never reused.
+// Views, windows and menu items are known to the display by their tokens,
+// from the one token space of the process (TokenSpace): unique, never reused,
+// and 0 for none.
 #ifndef DISPLAY_STATE_H
 #define DISPLAY_STATE_H
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <new>
 
 #include <Handler.h>
 #include <Looper.h>
@@ -73,6 +74,42 @@ TEST(Messenger, FailsCleanlyOnceItsLooperIsGone)
 	EXPECT_EQ(messenger.Target(&target), nullptr);
 	EXPECT_EQ(target, nullptr);
 	EXPECT_EQ(log->Count(), 0u);
+}
+
+// Messengers and queued messages once kept the handler's address: a handler
+// built where a deleted one was got the messages meant for the old one.
+TEST(Messenger, ReachesNothingOnceItsHandlerIsGoneEvenANewOneAtTheSameAddress)
+{
+	auto log = std::make_shared<MessageLog>();
+	RecordingLooper* looper = new RecordingLooper(log);
+	looper->Run();
+	alignas(CountingHandler) unsigned char place[sizeof(CountingHandler)];
+	CountingHandler* old = new (place) CountingHandler(kPing);
+	ASSERT_TRUE(looper->Lock());
+	looper->AddHandler(old);
+	BMessenger messenger(old);
+	BMessage ping(kPing);
+	// Queued while the old handler lives, handled after it is gone.
+	ASSERT_EQ(messenger.SendMessage(&ping), B_OK);
+	ASSERT_EQ(looper->PostMessage(&ping, old), B_OK);
+	old->~CountingHandler();
+	CountingHandler* fresh = new (place) CountingHandler(kPing);
+	looper->AddHandler(fresh);
+	looper->Unlock();
+	ASSERT_EQ((void*)fresh, (void*)old);
+
+	EXPECT_EQ(messenger.SendMessage(&ping), B_OK) << "the looper still takes it";
+	BLooper* target = nullptr;
+	EXPECT_EQ(messenger.Target(&target), nullptr);
+	EXPECT_EQ(target, looper);
+	ASSERT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
+	EXPECT_EQ(fresh->Count(), 0);
+	EXPECT_EQ(log->Count(), 0u) << log->Codes();
+	EXPECT_NE(BMessenger(fresh), messenger);
+
+	ASSERT_TRUE(looper->Lock());
+	fresh->~CountingHandler();
+	looper->Quit();
 }
 
 TEST(Messenger, RefusesTargetsItCannotReach)

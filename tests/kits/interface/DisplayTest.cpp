@@ -21,11 +21,3 @@ TEST(Display, MeasuresComeFromTheCurrentDisplayOrTheReferenceFont)
 	EXPECT_EQ(Display::Width("Esci"), 36);
 	Display::SetCurrent(nullptr);
 }
-
-TEST(Display, TokensAreNeverReused)
-{
-	int32 first = Display::NewToken();
-	int32 second = Display::NewToken();
-	EXPECT_GT(first, 0);
-	EXPECT_GT(second, first);
-}

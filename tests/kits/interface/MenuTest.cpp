@@ -8,15 +8,19 @@
 
 #include <atomic>
 #include <cstdio>
+#include <functional>
+#include <set>
 
 #include "tests/support/ApplicationThread.h"
 #include "tests/support/HeadlessFixture.h"
 #include "tests/support/MessageLog.h"
 #include "tests/support/RecordingLooper.h"
 #include "tests/support/RecordingWindow.h"
+#include <TokenSpace.h>
 
 using BPrivate::kMsgMenuItemChosen;
 using BPrivate::MenuItemState;
+using BPrivate::TokenSpace;
 
 namespace {
 
@@ -180,6 +184,25 @@ TEST_F(Menus, MenuBarItemsDeliverToTheWindowOrToTheirOwnTarget)
 	EXPECT_EQ(index, 2);
 	ASSERT_EQ(appLog->Count(), 1u) << appLog->Codes();
 	EXPECT_EQ(appLog->Messages()[0].what, (uint32)B_ABOUT_REQUESTED);
+
+	// Loopers, windows, views and menu items take their tokens from one
+	// space: no two share one, and the display names a window by its
+	// handler token.
+	EXPECT_EQ(display.FindWindow(kTitle)->token, TokenSpace::TokenOf(window));
+	std::vector<int32> tokens = {TokenSpace::TokenOf(app), TokenSpace::TokenOf(window)};
+	std::function<void(const std::vector<MenuItemState>&)> addItems =
+	    [&](const std::vector<MenuItemState>& items) {
+		    for (const MenuItemState& item : items) {
+			    tokens.push_back(item.token);
+			    addItems(item.items);
+		    }
+	    };
+	addItems(user.View(kTitle, "MenuBar").menu);
+	tokens.push_back(user.View(kTitle, "MenuBar").token);
+	std::set<int32> distinct(tokens.begin(), tokens.end());
+	EXPECT_EQ(distinct.size(), tokens.size());
+	EXPECT_EQ(distinct.count(TokenSpace::kNoToken), 0u);
+	EXPECT_EQ(tokens.size(), 9u);
 
 	ASSERT_TRUE(app->Lock());
 	app->Quit();
