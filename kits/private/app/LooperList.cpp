@@ -12,7 +12,7 @@ namespace BPrivate {
 // How often a waiter asks the idle probe again without being woken.
 static const std::chrono::milliseconds kProbeInterval(5);
 
-LooperList::LooperList() : fPending(0), fGeneration(0) {}
+LooperList::LooperList() : fGeneration(0), fWaiters(0) {}
 
 LooperList&
 LooperList::_Default()
@@ -98,24 +98,57 @@ LooperList::WaitForIdle(bigtime_t timeout)
 {
 	LooperList& list = _Default();
 	auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(timeout);
+	// Counted before the first look: see NoteActivity().
+	list.fWaiters++;
+	bool idle = false;
 	std::unique_lock lock(list.fLock);
 	for (;;) {
-		if (list.fPending == 0) {
-			// The probe runs unlocked; nothing may have been posted or noted
-			// meanwhile for the answer to count.
-			uint64 generation = list.fGeneration;
-			std::function<bool()> probe = list.fIdleProbe;
-			lock.unlock();
-			bool busy = probe && probe();
-			lock.lock();
-			if (!busy && list.fPending == 0 && list.fGeneration == generation)
-				return true;
-		}
+		uint64 generation = list.fGeneration;
+		std::function<bool()> probe = list.fIdleProbe;
+		lock.unlock();
+		idle = list._IsIdle(probe);
+		lock.lock();
 		auto now = std::chrono::steady_clock::now();
-		if (now >= deadline)
-			return false;
-		list.fIdleChanged.wait_until(lock, std::min(deadline, now + kProbeInterval));
+		if (idle || now >= deadline)
+			break;
+		list.fIdleChanged.wait_until(lock, std::min(deadline, now + kProbeInterval),
+		                             [&] { return list.fGeneration != generation; });
 	}
+	list.fWaiters--;
+	return idle;
+}
+
+// The ports are looked at twice, around the probe: the answer counts only
+// if no running looper had anything queued or in hand either time and none
+// was posted anything in between. So a message on its way from one looper
+// (or from the display) to another while they are looked at is never
+// missed: its sender was busy, or its receiver's count moved.
+bool
+LooperList::_IsIdle(const std::function<bool()>& probe)
+{
+	std::optional<Activity> before = _Activity();
+	if (!before || (probe && probe()))
+		return false;
+	return _Activity() == before;
+}
+
+std::optional<LooperList::Activity>
+LooperList::_Activity()
+{
+	std::vector<std::shared_ptr<LooperPort>> ports;
+	{
+		std::scoped_lock lock(fLock);
+		for (const auto& [token, port] : fWatched)
+			ports.push_back(port);
+	}
+	Activity activity;
+	for (const std::shared_ptr<LooperPort>& port : ports) {
+		uint64 posted;
+		if (port->IsBusy(&posted))
+			return std::nullopt;
+		activity.emplace_back(port->Token(), posted);
+	}
+	return activity;
 }
 
 void
@@ -131,16 +164,33 @@ void
 LooperList::NoteActivity()
 {
 	LooperList& list = _Default();
+	// A waiter counts itself before its first look, and whoever calls this
+	// changed what it looks at before: either the waiter's look sees the
+	// change or this sees the waiter. So the running program, where nobody
+	// waits, never takes the list's lock here.
+	if (list.fWaiters.load() == 0)
+		return;
 	std::scoped_lock lock(list.fLock);
 	list._Changed();
 }
 
 void
-LooperList::AddPending(int32 count)
+LooperList::Watch(int32 token)
 {
 	LooperList& list = _Default();
 	std::scoped_lock lock(list.fLock);
-	list.fPending += count;
+	auto found = list.fPorts.find(token);
+	if (found != list.fPorts.end())
+		list.fWatched.emplace(token, found->second);
+	list._Changed();
+}
+
+void
+LooperList::Unwatch(int32 token)
+{
+	LooperList& list = _Default();
+	std::scoped_lock lock(list.fLock);
+	list.fWatched.erase(token);
 	list._Changed();
 }
 

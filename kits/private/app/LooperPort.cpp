@@ -6,7 +6,8 @@ namespace BPrivate {
 
 LooperPort::LooperPort(int32 token, BLooper* looper)
     : fToken(token), fLooper(looper), fThread(0), fOwner(find_thread(nullptr)), fOwnerCount(1),
-      fRunning(false), fQuitting(false), fClosed(false), fFinished(false)
+      fPosted(0), fInHand(false), fWatched(false), fRunning(false), fQuitting(false),
+      fClosed(false), fFinished(false)
 {
 }
 
@@ -76,8 +77,7 @@ LooperPort::_Push(Envelope envelope)
 	if (fClosed)
 		return B_BAD_VALUE;
 	fQueue.push_back(std::move(envelope));
-	if (fRunning)
-		LooperList::AddPending(1);
+	fPosted++;
 	fChanged.notify_all();
 	return B_OK;
 }
@@ -88,7 +88,8 @@ LooperPort::Start(thread_id thread)
 	std::scoped_lock lock(fMutex);
 	fThread = thread;
 	fRunning = true;
-	LooperList::AddPending((int32)fQueue.size());
+	fWatched = true;
+	LooperList::Watch(fToken);
 	fChanged.notify_all();
 }
 
@@ -116,13 +117,39 @@ LooperPort::Next(Envelope* envelope)
 		return false;
 	*envelope = std::move(fQueue.front());
 	fQueue.pop_front();
+	fInHand = true;
 	return true;
 }
 
 void
 LooperPort::Done()
 {
-	LooperList::AddPending(-1);
+	bool idle;
+	{
+		std::scoped_lock lock(fMutex);
+		fInHand = false;
+		_Unwatch();
+		idle = fQueue.empty();
+	}
+	if (idle)
+		LooperList::NoteActivity();
+}
+
+bool
+LooperPort::IsBusy(uint64* posted) const
+{
+	std::scoped_lock lock(fMutex);
+	*posted = fPosted;
+	return fInHand || !fQueue.empty();
+}
+
+void
+LooperPort::_Unwatch()
+{
+	if (!fWatched || !fClosed || fInHand)
+		return;
+	fWatched = false;
+	LooperList::Unwatch(fToken);
 }
 
 void
@@ -148,9 +175,9 @@ LooperPort::Close()
 		std::scoped_lock lock(fMutex);
 		fClosed = true;
 		fQuitting = true;
-		if (fRunning)
-			LooperList::AddPending(-(int32)fQueue.size());
 		dropped.swap(fQueue);
+		// With a message in hand, Done() does it.
+		_Unwatch();
 		fChanged.notify_all();
 	}
 }

@@ -63,13 +63,17 @@ public:
 	void PostQuit();
 
 	// The looper's thread: Start() once, then Next() blocks for each message
-	// and Done() follows its handling. The looper list counts messages of a
-	// started looper from Post() to Done().
+	// and Done() follows its handling. From Start() until it is closed with
+	// no message in hand, the port is watched by the looper list's wait
+	// for idleness.
 	void Start(thread_id thread);
 	bool IsRunning() const;
 	thread_id WaitForThread();
 	bool Next(Envelope* envelope);
 	void Done();
+	// For the wait for idleness: true while a message is queued or in hand;
+	// *posted: how many were ever posted.
+	bool IsBusy(uint64* posted) const;
 
 	// Quitting: from now on only the owner and the looper's thread lock it.
 	void SetQuitting();
@@ -82,6 +86,9 @@ public:
 
 private:
 	status_t _Push(Envelope envelope);
+	// Under the mutex: a closed port with no message in hand leaves the
+	// looper list's watch.
+	void _Unwatch();
 
 	const int32 fToken;
 	BLooper* const fLooper;
@@ -92,6 +99,9 @@ private:
 	thread_id fOwner;
 	int32 fOwnerCount;
 	std::deque<Envelope> fQueue;
+	uint64 fPosted;
+	bool fInHand;
+	bool fWatched;
 	bool fRunning;
 	bool fQuitting;
 	bool fClosed;

@@ -355,5 +355,24 @@ TEST(LooperList, WaitForIdleAlsoWaitsForTheProbe)
 	});
 	EXPECT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
 	worker.join();
+
+	// What the probe's owner posted just before it reports nothing pending
+	// (a display passing on input) is waited for too.
+	auto log = std::make_shared<MessageLog>();
+	RecordingLooper* looper = new RecordingLooper(log);
+	looper->Run();
+	for (size_t round = 1; round <= 10; round++) {
+		bool post = true;
+		LooperList::SetIdleProbe([&] {
+			if (post)
+				looper->PostMessage(kPing);
+			post = false;
+			return false;
+		});
+		EXPECT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
+		EXPECT_EQ(log->Count(), round);
+	}
 	LooperList::SetIdleProbe(nullptr);
+	ASSERT_TRUE(looper->Lock());
+	looper->Quit();
 }
