@@ -109,6 +109,15 @@ FilesList::SelectionChanged()
 }
 
 void
+FilesList::KeyDown(const char* bytes, int32 numBytes)
+{
+	if (numBytes == 1 && bytes[0] == B_DELETE && removeButton->IsEnabled())
+		removeButton->Invoke();
+	else
+		BListView::KeyDown(bytes, numBytes);
+}
+
+void
 FilesList::ShowSave()
 {
 	savePanel->Show();

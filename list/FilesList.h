@@ -46,6 +46,8 @@ public:
 	bool AddItem(BListItem* item, int32 index) override;
 	// Applies the button rules.
 	void SelectionChanged() override;
+	// Delete does what "Rimuovi" does, when "Rimuovi" can be pressed.
+	void KeyDown(const char* bytes, int32 numBytes) override;
 
 	void ShowSave();
 	void ShowOpen();

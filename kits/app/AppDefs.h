@@ -17,6 +17,7 @@ enum {
 	B_MESSAGE_NOT_UNDERSTOOD = 'MNOT',
 	B_CONTROL_INVOKED = 'CIVK',
 	B_CONTROL_MODIFIED = 'CMOD',
+	B_KEY_DOWN = '_KYD',
 	B_SOME_APP_LAUNCHED = 'BRAS',
 	B_SOME_APP_QUIT = 'BRAQ',
 	// Not BeOS's: what a program started by file wrote on its standard

@@ -147,6 +147,31 @@ enum orientation {
 	B_VERTICAL,
 };
 
+// Keys as a key-down message's bytes name those that are no characters.
+enum {
+	B_BACKSPACE = 0x08,
+	B_RETURN = 0x0a,
+	B_TAB = 0x09,
+	B_ESCAPE = 0x1b,
+	B_LEFT_ARROW = 0x1c,
+	B_RIGHT_ARROW = 0x1d,
+	B_UP_ARROW = 0x1e,
+	B_DOWN_ARROW = 0x1f,
+	B_INSERT = 0x05,
+	B_DELETE = 0x7f,
+	B_HOME = 0x01,
+	B_END = 0x04,
+	B_PAGE_UP = 0x0b,
+	B_PAGE_DOWN = 0x0c,
+};
+
+// The modifier keys held down with a key.
+enum : uint32 {
+	B_SHIFT_KEY = 0x00000001,
+	B_COMMAND_KEY = 0x00000002,
+	B_CONTROL_KEY = 0x00000004,
+};
+
 // The program builds its windows and views from these combinations; their
 // numeric values are part of the API.
 static_assert(B_FOLLOW_ALL_SIDES == 0x1234u);
@@ -164,6 +189,7 @@ static_assert(B_MODAL_APP_WINDOW_FEEL == 1);
 static_assert(B_CMAP8 == 4);
 static_assert(B_STOP_ALERT == 4);
 static_assert(B_WIDTH_FROM_WIDEST == 2);
+static_assert(B_DELETE == 0x7f && B_ESCAPE == 0x1b);
 
 #define B_V_SCROLL_BAR_WIDTH 14.0f
 #define B_H_SCROLL_BAR_HEIGHT 14.0f

@@ -11,6 +11,7 @@
 
 using BPrivate::Display;
 using BPrivate::kMsgFilesDropped;
+using BPrivate::kMsgKeyDown;
 using BPrivate::TokenSpace;
 using BPrivate::ViewKind;
 using BPrivate::ViewState;
@@ -268,14 +269,22 @@ BView::Invalidate()
 }
 
 void
+BView::KeyDown(const char*, int32)
+{
+}
+
+void
 BView::HandleDisplayInput(BMessage* input)
 {
-	if (input->what != kMsgFilesDropped || fWindow == nullptr)
+	uint32 what = input->what == kMsgFilesDropped ? (uint32)B_SIMPLE_DATA
+	              : input->what == kMsgKeyDown    ? (uint32)B_KEY_DOWN
+	                                              : 0;
+	if (what == 0 || fWindow == nullptr)
 		return;
-	BMessage drop(*input);
-	drop.what = B_SIMPLE_DATA;
-	drop.RemoveName("be:view");
-	fWindow->DispatchMessage(&drop, this);
+	BMessage message(*input);
+	message.what = what;
+	message.RemoveName("be:view");
+	fWindow->DispatchMessage(&message, this);
 }
 
 void

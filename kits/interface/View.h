@@ -81,11 +81,19 @@ public:
 	// the next update.
 	void Invalidate();
 
+	// A key was pressed while the view had the focus on the screen; bytes
+	// are the key's (a UTF-8 character, or one of the key codes of
+	// InterfaceDefs.h), the window's current message the whole
+	// B_KEY_DOWN. Runs in the window's thread with the window locked.
+	// Default: nothing.
+	virtual void KeyDown(const char* bytes, int32 numBytes);
+
 protected:
 	// A message that the display posted for this view (a control's new
 	// value, a text, a selection, a drop...). Runs in the window's thread
 	// with the window locked. Default: a drop becomes a B_SIMPLE_DATA
-	// message handed to this view; anything else is ignored.
+	// message handed to this view, a key a B_KEY_DOWN message (which
+	// reaches KeyDown()); anything else is ignored.
 	virtual void HandleDisplayInput(BMessage* input);
 
 	// Adds the view's own state to the snapshot the display gets; every

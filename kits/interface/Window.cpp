@@ -1,5 +1,7 @@
 #include <Window.h>
 
+#include <cstring>
+
 #include <Autolock.h>
 #include <Message.h>
 #include <Messenger.h>
@@ -96,11 +98,19 @@ BWindow::DispatchMessage(BMessage* message, BHandler* handler)
 			case kMsgTabChosen:
 			case kMsgMenuItemChosen:
 			case kMsgFilesDropped:
+			case kMsgKeyDown:
 			case kMsgCloseBox:
 			case kMsgWindowMoved:
 				_HandleInput(message);
 				return;
 		}
+	}
+	const char* bytes;
+	BView* view = dynamic_cast<BView*>(handler);
+	if (message->what == B_KEY_DOWN && view != nullptr &&
+	    message->FindString("bytes", &bytes) == B_OK) {
+		view->KeyDown(bytes, (int32)strlen(bytes));
+		return;
 	}
 	BLooper::DispatchMessage(message, handler);
 }

@@ -1,6 +1,7 @@
 #include <AppDefs.h>
 #include <Button.h>
 #include <Entry.h>
+#include <InterfaceDefs.h>
 #include <ListItem.h>
 #include <Message.h>
 
@@ -162,7 +163,19 @@ TEST_F(FilesListTest, RemovesAScatteredSelectionAndClearsTheRest)
 	Locked([&] { list()->RemoveFiles(); });
 	EXPECT_EQ(Rows(), Paths({0, 2, 4})) << "nothing selected, nothing removed";
 
-	Select({0, 1, 2});
+	// Delete in the list does what "Rimuovi" does, when it can be pressed.
+	const std::string deleteKey(1, B_DELETE);
+	ASSERT_TRUE(user.PressKey(kTitle, "FilesList", deleteKey));
+	EXPECT_EQ(Rows(), Paths({0, 2, 4})) << "\"Rimuovi\" is disabled";
+	Select({1});
+	ASSERT_TRUE(user.PressKey(kTitle, "FilesList", "x"));
+	ASSERT_TRUE(user.PressKey(kTitle, "FilesList", std::string(1, B_BACKSPACE)));
+	EXPECT_EQ(Rows(), Paths({0, 2, 4})) << "other keys remove nothing";
+	ASSERT_TRUE(user.PressKey(kTitle, "FilesList", deleteKey));
+	EXPECT_EQ(Rows(), Paths({0, 4}));
+	EXPECT_EQ(Enabled(), "EncodeButton");
+
+	Select({0, 1});
 	Locked([&] { list()->RemoveFiles(); });
 	EXPECT_TRUE(Rows().empty());
 	EXPECT_EQ(Enabled(), "");

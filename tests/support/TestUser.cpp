@@ -234,6 +234,19 @@ TestUser::ClickCloseBox(const std::string& window)
 }
 
 bool
+TestUser::PressKey(const std::string& window, const std::string& view, const std::string& bytes,
+                   uint32 modifiers)
+{
+	return _OnView(window, view, false,
+	               [&](const HeadlessWindow&, const ViewState& state, Posts* posts) {
+		               BMessage& key = _Post(posts, kMsgKeyDown, state);
+		               key.AddString("bytes", bytes.c_str());
+		               key.AddInt32("modifiers", (int32)modifiers);
+		               return std::string();
+	               });
+}
+
+bool
 TestUser::ConfirmOpenPanel(const std::string& panel, const std::vector<std::string>& paths)
 {
 	return _OnWindow(panel, WindowKind::FilePanel, [&](const HeadlessWindow& shown, Posts* posts) {

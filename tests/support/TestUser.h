@@ -72,6 +72,10 @@ public:
 	// Drops a copy of the message, whatever it holds.
 	bool Drop(const std::string& window, const std::string& view, const BMessage& drop);
 	bool ClickCloseBox(const std::string& window);
+	// A key pressed while the view has the focus: bytes as a key-down
+	// carries them (a character, or a key code of InterfaceDefs.h).
+	bool PressKey(const std::string& window, const std::string& view, const std::string& bytes,
+	              uint32 modifiers = 0);
 	// File panels, by title: the entries must exist and suit the panel's
 	// node flavours and selection mode.
 	bool ConfirmOpenPanel(const std::string& panel, const std::vector<std::string>& paths);

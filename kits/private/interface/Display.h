@@ -52,6 +52,12 @@ enum : uint32 {
 	// ("refs" for files). The window hands the view a B_SIMPLE_DATA
 	// message with those fields.
 	kMsgFilesDropped = '_Ddr',
+	// A key was pressed that the display did not use itself, with the
+	// view it had the focus in: "bytes" (string) as the key's bytes
+	// (UTF-8 for a character, one of the key codes of InterfaceDefs.h for
+	// the others) and "modifiers" (int32). The window hands the view a
+	// B_KEY_DOWN message with those fields, which reaches its KeyDown().
+	kMsgKeyDown = '_Dkd',
 	// The close box of the window was clicked.
 	kMsgCloseBox = '_Dcb',
 	// The user moved the window; "be:left" and "be:top" (int32) are its
