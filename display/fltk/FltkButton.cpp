@@ -1,5 +1,7 @@
 #include "FltkButton.h"
 
+#include <FL/Fl.H>
+
 using namespace BPrivate;
 
 FltkButton::FltkButton(int32 token) : Fl_Button(0, 0, 1, 1), FltkWidget(ViewKind::Button, token)
@@ -24,6 +26,19 @@ std::vector<FltkWidget::TextRoom>
 FltkButton::Texts() const
 {
 	return {ButtonText(*this)};
+}
+
+int
+FltkButton::handle(int event)
+{
+	// FLTK's buttons take Space; Enter does the same here.
+	bool enter = Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter;
+	if (event == FL_KEYBOARD && enter && Fl::focus() == this &&
+	    Fl::event_state(FL_SHIFT | FL_CTRL | FL_ALT) == 0) {
+		do_callback();
+		return 1;
+	}
+	return Fl_Button::handle(event);
 }
 
 void

@@ -1,4 +1,5 @@
-// FltkButton: a push button; a click posts the control's value.
+// FltkButton: a push button; a click posts the control's value, as do
+// Space and Enter while it has the focus.
 #ifndef FLTK_BUTTON_H
 #define FLTK_BUTTON_H
 
@@ -13,6 +14,7 @@ public:
 	Fl_Widget* Widget() override;
 	void Show(const BPrivate::ViewState& state, const BPrivate::ViewState* parent) override;
 	std::vector<TextRoom> Texts() const override;
+	int handle(int event) override;
 
 private:
 	static void _Clicked(Fl_Widget* widget, void* data);

@@ -29,6 +29,17 @@ FltkMenuBar::handle(int event)
 }
 
 void
+FltkMenuBar::OpenFirstMenu()
+{
+	if (menu() == nullptr || menu()->text == nullptr)
+		return;
+	FltkMenuItems::Open open;
+	// As FLTK opens a menu for its shortcut: the title of the menu as the
+	// item to start at.
+	picked(menu()->pulldown(x(), y(), w(), h(), menu(), this, nullptr, 1));
+}
+
+void
 FltkMenuBar::Chosen(Fl_Widget* widget, void* item)
 {
 	FltkWidget* view = dynamic_cast<FltkWidget*>(widget);

@@ -14,6 +14,8 @@ public:
 	Fl_Widget* Widget() override;
 	void Show(const BPrivate::ViewState& state, const BPrivate::ViewState* parent) override;
 	int handle(int event) override;
+	// Opens the first menu, for the keyboard.
+	void OpenFirstMenu();
 
 	// The callback of the items of both menu bars and menu fields.
 	static void Chosen(Fl_Widget* widget, void* item);

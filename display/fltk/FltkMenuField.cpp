@@ -19,6 +19,8 @@ const float kArrowHalf = 4;
 const float kArrowHeight = 2;
 const float kTextInset = 4;
 
+const uchar kFocusDamage = FL_DAMAGE_USER1;
+
 } // namespace
 
 FltkMenuField::FltkMenuField(int32 token)
@@ -50,7 +52,11 @@ FltkMenuField::draw()
 	Fl_Color text = active_r() ? labelcolor() : fl_inactive(labelcolor());
 	fl_font(labelfont(), labelsize());
 	fl_color(text);
-	fl_draw(fLabel.c_str(), x(), y(), left - x(), h(), FL_ALIGN_LEFT | FL_ALIGN_CLIP, nullptr, 0);
+	// The label lies on the parent's background, which only a redraw of the
+	// whole window draws again: a change of focus leaves it alone.
+	if (damage() != kFocusDamage)
+		fl_draw(fLabel.c_str(), x(), y(), left - x(), h(), FL_ALIGN_LEFT | FL_ALIGN_CLIP, nullptr,
+		        0);
 
 	int width = x() + w() - left;
 	draw_box(FL_UP_BOX, left, y(), width, h(), color());
@@ -67,20 +73,44 @@ FltkMenuField::draw()
 	int arrow = left + width - FltkScale::Pixels(kArrowWidth);
 	fl_polygon(arrow, middle - arrowHeight, arrow + 2 * half, middle - arrowHeight, arrow + half,
 	           middle + arrowHeight);
+	if (Fl::focus() == this)
+		draw_focus(FL_UP_BOX, left, y(), width, h());
 }
 
 int
 FltkMenuField::handle(int event)
 {
-	// Only a click on the pop-up opens the menu; the label is not part of
-	// it.
-	if (event != FL_PUSH || Fl::event_x() < _ButtonLeft())
-		return 0;
+	switch (event) {
+		case FL_PUSH:
+			// Only a click on the pop-up opens the menu; the label is not
+			// part of it.
+			if (Fl::event_x() < _ButtonLeft())
+				return 0;
+			_Open();
+			return 1;
+		case FL_FOCUS:
+		case FL_UNFOCUS:
+			damage(kFocusDamage);
+			return Fl::visible_focus();
+		case FL_KEYBOARD: {
+			int key = Fl::event_key();
+			if (Fl::event_state(FL_SHIFT | FL_CTRL | FL_ALT) != 0 ||
+			    (key != ' ' && key != FL_Enter && key != FL_KP_Enter && key != FL_Down &&
+			     key != FL_Up))
+				return 0;
+			_Open();
+			return 1;
+		}
+	}
+	return 0;
+}
+
+void
+FltkMenuField::_Open()
+{
 	FltkMenuItems::Open open;
 	int left = _ButtonLeft();
-	const Fl_Menu_Item* chosen = menu()->pulldown(left, y(), x() + w() - left, h(), nullptr, this);
-	picked(chosen);
-	return 1;
+	picked(menu()->pulldown(left, y(), x() + w() - left, h(), nullptr, this));
 }
 
 std::vector<FltkWidget::TextRoom>

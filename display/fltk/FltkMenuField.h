@@ -1,5 +1,6 @@
 // FltkMenuField: a menu field: its label left of the divider, right of it
-// a pop-up button that shows the marked item and opens the menu.
+// a pop-up button that shows the marked item and opens the menu, on a click
+// or, while it has the focus, on Space, Enter or an arrow up or down.
 #ifndef FLTK_MENU_FIELD_H
 #define FLTK_MENU_FIELD_H
 
@@ -23,6 +24,7 @@ public:
 
 private:
 	int _ButtonLeft() const;
+	void _Open();
 	// Where the pop-up shows the marked item's label.
 	void _ShownRoom(int* left, int* width) const;
 

@@ -36,6 +36,14 @@ FltkTabView::Show(const ViewState& state, const ViewState*)
 }
 
 void
+FltkTabView::ChooseNext(int32 step)
+{
+	int32 count = (int32)fLabels.size();
+	if (count > 0)
+		SendTab(((fSelected + step) % count + count) % count);
+}
+
+void
 FltkTabView::draw()
 {
 	int top = y() + _TabHeight();

@@ -19,6 +19,9 @@ public:
 	void Show(const BPrivate::ViewState& state, const BPrivate::ViewState* parent) override;
 
 	std::vector<TextRoom> Texts() const override;
+	// Chooses the tab that many tabs right of the selected one (left for
+	// a negative step), going round at the ends.
+	void ChooseNext(int32 step);
 	void draw() override;
 	int handle(int event) override;
 

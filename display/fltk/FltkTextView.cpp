@@ -5,6 +5,8 @@
 
 #include <Utf8.h>
 
+#include "FltkKeys.h"
+
 using namespace BPrivate;
 
 FltkTextView::FltkTextView(int32 token)
@@ -36,6 +38,14 @@ FltkTextView::Show(const ViewState& state, const ViewState*)
 		value(state.text.c_str());
 		fLast = state.text;
 	}
+}
+
+int
+FltkTextView::handle(int event)
+{
+	if (event == FL_KEYBOARD && FltkKeys::TabStep() != 0)
+		return 0;
+	return Fl_Input::handle(event);
 }
 
 void

@@ -26,6 +26,8 @@ public:
 
 	Fl_Widget* Widget() override;
 	void Show(const BPrivate::ViewState& state, const BPrivate::ViewState* parent) override;
+	// Leaves the keys that switch tabs to the window.
+	int handle(int event) override;
 
 private:
 	static void _Changed(Fl_Widget* widget, void* data);

@@ -147,6 +147,15 @@ FltkWidget::SendMenuItem(int32 item)
 }
 
 void
+FltkWidget::SendKey(const std::string& bytes, uint32 modifiers)
+{
+	BMessage input = _Input(kMsgKeyDown);
+	input.AddString("bytes", bytes.c_str());
+	input.AddInt32("modifiers", (int32)modifiers);
+	_Send(&input);
+}
+
+void
 FltkWidget::SendDrop(const std::vector<std::string>& paths)
 {
 	BMessage drop = _Input(kMsgFilesDropped);

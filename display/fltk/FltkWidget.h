@@ -67,6 +67,8 @@ public:
 	void SendRows(const std::vector<int32>& rows);
 	void SendTab(int32 index);
 	void SendMenuItem(int32 item);
+	// A key the widget had the focus for and nothing on the screen used.
+	void SendKey(const std::string& bytes, uint32 modifiers);
 	// The files at the paths, as one drop with every one under "refs";
 	// paths that name no entry are left out, and nothing is sent when
 	// none is left.

@@ -7,7 +7,10 @@
 #include <cmath>
 
 #include "FltkConnection.h"
+#include "FltkKeys.h"
+#include "FltkMenuBar.h"
 #include "FltkScale.h"
+#include "FltkTabView.h"
 #include "FltkWidget.h"
 #include <Display.h>
 
@@ -88,7 +91,13 @@ FltkWindow::IsDialog() const
 void
 FltkWindow::Sync()
 {
+	const Fl_Widget* focused =
+	    Fl::focus() != nullptr && Fl::focus()->window() == this ? Fl::focus() : nullptr;
 	SyncContent();
+	// FLTK hands the focus of a widget it hides to some other widget, or
+	// to none.
+	if (focused != nullptr && (Fl::focus() != focused || !_HasFocus()))
+		_FocusFirst();
 	if (fState.title != (label() != nullptr ? label() : ""))
 		copy_label(fState.title.c_str());
 	// Only a new frame from the program moves the window: an update that
@@ -188,6 +197,25 @@ FltkWindow::Overflows() const
 			                    " x " + std::to_string(text.height));
 	}
 	return overflows;
+}
+
+int
+FltkWindow::handle(int event)
+{
+	// Keys come as shortcuts once the focused widget and the window's
+	// navigation have left them.
+	if (event != FL_SHORTCUT)
+		return Fl_Double_Window::handle(event);
+	if (_WindowKey() || Fl_Double_Window::handle(event))
+		return 1;
+	// Escape is the window's close request, from FLTK itself.
+	std::string bytes = FltkKeys::Bytes();
+	FltkWidget* view = dynamic_cast<FltkWidget*>(Fl::focus());
+	if (Fl::event_key() == FL_Escape || bytes.empty() || view == nullptr ||
+	    Fl::focus()->window() != this)
+		return 0;
+	view->SendKey(bytes, FltkKeys::Modifiers());
+	return 1;
 }
 
 void
@@ -302,6 +330,50 @@ FltkWindow::_Placement() const
 	int height;
 	ScreenFrame(&x, &y, &width, &height);
 	return BRect(x, y, x + width, y + height);
+}
+
+bool
+FltkWindow::_WindowKey()
+{
+	if (Fl::event_key() == FL_F + 10 && Fl::event_state(FL_CTRL | FL_ALT | FL_SHIFT) == 0) {
+		FltkMenuBar* bar = _Find<FltkMenuBar>();
+		if (bar != nullptr)
+			bar->OpenFirstMenu();
+		return bar != nullptr;
+	}
+	int32 step = FltkKeys::TabStep();
+	FltkTabView* tabs = step != 0 ? _Find<FltkTabView>() : nullptr;
+	if (tabs != nullptr)
+		tabs->ChooseNext(step);
+	return tabs != nullptr;
+}
+
+template <class Widget>
+Widget*
+FltkWindow::_Find() const
+{
+	for (const auto& [token, view] : fWidgets) {
+		Widget* widget = dynamic_cast<Widget*>(view.get());
+		if (widget != nullptr && widget->visible_r() && widget->active_r())
+			return widget;
+	}
+	return nullptr;
+}
+
+bool
+FltkWindow::_HasFocus() const
+{
+	const Fl_Widget* focus = Fl::focus();
+	return focus != nullptr && focus->window() == this && focus->visible_r() && focus->active_r();
+}
+
+void
+FltkWindow::_FocusFirst()
+{
+	for (int index = 0; index < children(); index++) {
+		if (child(index)->take_focus())
+			return;
+	}
 }
 
 std::set<int32>

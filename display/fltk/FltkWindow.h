@@ -14,6 +14,14 @@
 // resized (the kits have no input for it); moving it posts its new corner.
 // Escape never closes a window.
 //
+// Keyboard: Tab and Shift+Tab move the focus through the widgets in the
+// order of the view tree (FLTK's), skipping what is hidden or disabled; when
+// the focused widget goes (hidden with its tab, disabled, removed) the focus
+// moves to the first widget that takes it. Ctrl+Tab, Ctrl+Page Down and
+// their reverses (Shift, Page Up) choose the next tab of the window's tab
+// view, F10 opens the first menu of its menu bar. A key that nothing on the
+// screen uses goes to the kits as a key-down for the focused view.
+//
 // Dialogs (alerts, file panels and modal windows) belong to an owner, the
 // window the screen gives them when they are synced (SetOwner()): they are
 // transient for it and of the dialog type for the window manager, and a
@@ -67,6 +75,7 @@ public:
 	// The texts of the shown widgets that do not fit their room.
 	std::vector<std::string> Overflows() const;
 
+	int handle(int event) override;
 	void flush() override;
 	void resize(int x, int y, int width, int height) override;
 
@@ -85,6 +94,13 @@ private:
 	            const BPrivate::ViewState* parent, const std::set<int32>& hiddenPages);
 	BRect _Placement() const;
 	std::set<int32> _HiddenPages() const;
+	// The window's own keys (tabs, menu bar); false for any other key.
+	bool _WindowKey();
+	// The first shown widget of that class.
+	template <class Widget> Widget* _Find() const;
+	// Whether this window has a focused widget that can keep the focus.
+	bool _HasFocus() const;
+	void _FocusFirst();
 
 	BPrivate::WindowState fState;
 	Listener fListener;

@@ -12,6 +12,7 @@
 #include <TextControl.h>
 #include <TextView.h>
 
+#include "tests/support/Polling.h"
 #include "tests/support/RecordingWindow.h"
 #include "tests/support/ScreenFixture.h"
 
@@ -29,6 +30,7 @@ const uint32 kMsgQuit = 'CLOS';
 const uint32 kMsgLow = 'LOW ';
 const uint32 kMsgHigh = 'HIGH';
 const uint32 kMsgSelection = 'SELC';
+const uint32 kMsgKey = 'KEYD';
 
 const char* const kTitle = "Finestra di prova";
 
@@ -45,6 +47,14 @@ public:
 	SelectionChanged() override
 	{
 		Window()->PostMessage(kMsgSelection);
+	}
+
+	void
+	KeyDown(const char* bytes, int32) override
+	{
+		BMessage key(kMsgKey);
+		key.AddString("bytes", bytes);
+		Window()->PostMessage(&key);
 	}
 };
 
@@ -253,6 +263,90 @@ TEST_F(FltkControls, AChosenTabShowsItsPageOnly)
 	ASSERT_TRUE(WaitForMessage(kMsgPress));
 	Sentinel();
 	EXPECT_EQ(Count(kMsgOther), 0u) << "the first page is hidden: " << log->Codes();
+}
+
+TEST_F(FltkControls, KeysSwitchTabsMoveTheFocusExtendTheSelectionAndReachTheFocusedView)
+{
+	RecordingWindow* window = MakeWindow();
+	BTabView* tabs = new BTabView(BRect(5, 5, 390, 110), "Tabs");
+	BView* first = new BView(BRect(10, 10, 370, 70), "Primo", 0, 0);
+	AddButton(first, BRect(10, 10, 110, 34), "Uno", kMsgOther);
+	BView* second = new BView(BRect(10, 10, 370, 70), "Secondo", 0, 0);
+	second->AddChild(new BTextControl(BRect(10, 10, 300, 30), "Field", "Testo:", "", nullptr));
+	tabs->AddTab(first);
+	tabs->AddTab(second);
+	window->AddChild(tabs);
+	ProbeList* list = new ProbeList(BRect(12, 132, 300, 230));
+	for (const char* path : {"/tmp/0.wav", "/tmp/1.wav", "/tmp/2.wav", "/tmp/3.wav"})
+		list->AddItem(new BStringItem(path));
+	window->AddChild(new BScrollView("Scroll", list, B_FOLLOW_ALL_SIDES, 0, false, true));
+	AddButton(window, BRect(10, 250, 110, 274), "Fine", kMsgSentinel);
+	window->Show();
+
+	font_height font = Screen().PlainFontHeight();
+	ASSERT_TRUE(User().Click(kTitle, BPoint(100, 132 + (font.ascent + font.descent) / 2)));
+	ASSERT_TRUE(WaitForMessage(kMsgSelection));
+	struct {
+		const char* key;
+		std::vector<int32> selection;
+	} const rows[] = {
+	    {"shift+Down", {0, 1}}, {"shift+Down", {0, 1, 2}}, {"shift+Up", {0, 1}},
+	    {"Down", {2}},          {"shift+Up", {1, 2}},      {"Up", {0}},
+	};
+	for (const auto& row : rows) {
+		ASSERT_TRUE(User().Key(row.key));
+		ASSERT_TRUE(WaitForMessage(kMsgSelection)) << row.key;
+		EXPECT_EQ(Selection(list), row.selection) << row.key;
+	}
+	// A key that nothing on the screen uses reaches the focused view.
+	ASSERT_TRUE(User().Key("Delete"));
+	std::optional<BMessage> key = WaitForMessage(kMsgKey);
+	ASSERT_TRUE(key);
+	const char* bytes = "";
+	EXPECT_EQ(key->FindString("bytes", &bytes), B_OK);
+	EXPECT_STREQ(bytes, "\x7f");
+
+	BPoint field;
+	{
+		BAutolock lock(window);
+		BRect container = tabs->ContainerView()->Frame();
+		// The page lies 10 inside the container, the field 10 inside the page.
+		field = BPoint(5 + container.left + 10 + 200, 5 + container.top + 10 + 20);
+	}
+	auto tabIs = [&](int32 tab) {
+		return Polling::WaitUntil(
+		    [&] {
+			    BAutolock lock(window);
+			    return tabs->Selection() == tab;
+		    },
+		    MessageLog::kTimeout);
+	};
+	// From the list, then from a text field, which has keys of its own.
+	struct {
+		const char* key;
+		int32 tab;
+	} const switches[] = {
+	    {"ctrl+Tab", 1}, {"ctrl+Next", 0}, {"ctrl+shift+Tab", 1}, {"", 1}, {"ctrl+Prior", 0},
+	};
+	for (const auto& step : switches) {
+		if (*step.key == '\0') {
+			ASSERT_TRUE(User().WaitForScreen());
+			ASSERT_TRUE(User().Click(kTitle, field));
+			continue;
+		}
+		ASSERT_TRUE(User().Key(step.key));
+		EXPECT_TRUE(tabIs(step.tab)) << step.key;
+	}
+
+	// The focused field went with its tab: the focus is on the first
+	// control that takes it, and Tab goes on in the views' order.
+	ASSERT_TRUE(User().Key("Return"));
+	ASSERT_TRUE(WaitForMessage(kMsgOther));
+	ASSERT_TRUE(User().Key("Tab"));
+	ASSERT_TRUE(User().Key("Tab"));
+	ASSERT_TRUE(User().Key("Return"));
+	ASSERT_TRUE(WaitForMessage(kMsgSentinel));
+	EXPECT_EQ(Count(kMsgOther), 1u) << log->Codes();
 }
 
 TEST_F(FltkControls, AModalWindowTakesAllInputWhileItIsShown)
