@@ -73,6 +73,8 @@ VFApp::AboutRequested()
 	                   BuildStamp();
 	BAlert* alert = new BAlert("AboutDialog", text.c_str(), "Apri sito", "Chiudi", nullptr,
 	                           B_WIDTH_AS_USUAL, B_INFO_ALERT);
+	// Escape closes it as "Chiudi" does.
+	alert->SetShortcut(1, B_ESCAPE);
 	if (alert->Go() != 0)
 		return;
 	// A browser that does not start is not reported.

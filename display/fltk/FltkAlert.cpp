@@ -11,6 +11,7 @@
 #include <Message.h>
 
 #include "FltkAlertIcon.h"
+#include "FltkKeys.h"
 #include "FltkScale.h"
 #include "FltkText.h"
 #include <Display.h>
@@ -94,12 +95,44 @@ FltkAlert::ScreenFrame(int* x, int* y, int* width, int* height) const
 	*y = Fl::y() + (Fl::h() - fHeight) / 3;
 }
 
+int
+FltkAlert::handle(int event)
+{
+	if (event == FL_SHORTCUT && Fl::event_state(FL_CTRL | FL_ALT) == 0) {
+		int32 button = _ButtonFor(FltkKeys::Bytes());
+		if (button >= 0) {
+			_Press(button);
+			return 1;
+		}
+	}
+	return FltkWindow::handle(event);
+}
+
 void
 FltkAlert::_Pressed(Fl_Widget* widget, void* index)
 {
+	static_cast<FltkAlert*>(widget->window())->_Press((int32) reinterpret_cast<intptr_t>(index));
+}
+
+void
+FltkAlert::_Press(int32 index)
+{
 	BMessage input(kMsgAlertButton);
-	input.AddInt32("be:index", (int32) reinterpret_cast<intptr_t>(index));
-	static_cast<FltkWindow*>(widget->window())->Post(&input);
+	input.AddInt32("be:index", index);
+	Post(&input);
+}
+
+int32
+FltkAlert::_ButtonFor(const std::string& bytes) const
+{
+	const AlertState& alert = State().alert;
+	if (bytes.size() != 1)
+		return -1;
+	for (int32 index = 0; index < (int32)alert.shortcuts.size(); index++) {
+		if (alert.shortcuts[index] == bytes[0])
+			return index;
+	}
+	return bytes[0] == B_ESCAPE && alert.buttons.size() == 1 ? 0 : -1;
 }
 
 std::vector<int>

@@ -22,6 +22,7 @@ BAlert::BAlert(const char* title, const char* text, const char* button0, const c
 			break;
 		fButtons.push_back(label);
 	}
+	fShortcuts.resize(fButtons.size(), 0);
 }
 
 BAlert::~BAlert() = default;
@@ -85,12 +86,26 @@ BAlert::Type() const
 }
 
 void
+BAlert::SetShortcut(int32 index, char key)
+{
+	if (index >= 0 && index < CountButtons())
+		fShortcuts[index] = key;
+}
+
+char
+BAlert::Shortcut(int32 index) const
+{
+	return index >= 0 && index < CountButtons() ? fShortcuts[index] : 0;
+}
+
+void
 BAlert::FillState(WindowState* state) const
 {
 	BWindow::FillState(state);
 	state->kind = WindowKind::Alert;
 	state->alert.text = fText;
 	state->alert.buttons = fButtons;
+	state->alert.shortcuts = fShortcuts;
 	state->alert.type = fType;
 	state->alert.buttonWidth = fButtonWidth;
 }

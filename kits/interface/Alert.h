@@ -9,7 +9,10 @@
 // to the alert.
 //
 // The title names the alert; the display need not show it. The icon
-// follows the alert type (stop, info...).
+// follows the alert type (stop, info...). A button may have a key that
+// presses it (SetShortcut(), B_ESCAPE for the one that cancels); Enter
+// presses the last button, and Escape the only one of an alert that has
+// one.
 #ifndef _ALERT_H
 #define _ALERT_H
 
@@ -34,6 +37,9 @@ public:
 	const char* Text() const;
 	int32 CountButtons() const;
 	alert_type Type() const;
+	// The key that presses the button; 0 for none.
+	void SetShortcut(int32 index, char key);
+	char Shortcut(int32 index) const;
 
 protected:
 	void FillState(BPrivate::WindowState* state) const override;
@@ -43,6 +49,7 @@ private:
 
 	std::string fText;
 	std::vector<std::string> fButtons;
+	std::vector<char> fShortcuts;
 	button_width fButtonWidth;
 	alert_type fType;
 	std::promise<int32> fPressed;

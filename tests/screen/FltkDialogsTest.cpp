@@ -69,21 +69,24 @@ protected:
 		return list;
 	}
 
+	// escape: the button that Escape presses; -1 for none.
 	std::future<int32>
-	GoAlert(const char* title, const char* text, const char* button0, const char* button1)
+	GoAlert(const char* title, const char* text, const char* button0, const char* button1,
+	        int32 escape = -1)
 	{
 		// Built by the thread that shows it, as a window must be.
 		return std::async(std::launch::async, [=] {
-			return (new BAlert(title, text, button0, button1, nullptr, B_WIDTH_AS_USUAL,
-			                   B_STOP_ALERT))
-			    ->Go();
+			BAlert* alert =
+			    new BAlert(title, text, button0, button1, nullptr, B_WIDTH_AS_USUAL, B_STOP_ALERT);
+			alert->SetShortcut(escape, B_ESCAPE);
+			return alert->Go();
 		});
 	}
 };
 
 } // namespace
 
-TEST_F(FltkDialogs, AnAlertIsAnsweredWithAClickOrWithEnterForTheLastButton)
+TEST_F(FltkDialogs, AnAlertIsAnsweredWithAClickOrAKey)
 {
 	std::future<int32> clicked =
 	    GoAlert("EncodeFailed", "Impossibile avviare il codificatore.", "Annulla", "Riprova");
@@ -91,12 +94,32 @@ TEST_F(FltkDialogs, AnAlertIsAnsweredWithAClickOrWithEnterForTheLastButton)
 	ASSERT_EQ(clicked.wait_for(kWait), std::future_status::ready);
 	EXPECT_EQ(clicked.get(), 0);
 
-	std::future<int32> entered =
-	    GoAlert("SaveOpenError", "Impossibile aprire il file /tmp/a&b@c.", "Annulla", "OK");
-	ASSERT_NE(User().WaitForDrawn("SaveOpenError"), 0u);
-	ASSERT_TRUE(User().Key("SaveOpenError", "Return"));
-	ASSERT_EQ(entered.wait_for(kWait), std::future_status::ready);
-	EXPECT_EQ(entered.get(), 1) << "Enter presses the last button";
+	struct {
+		const char* button0;
+		const char* button1;
+		int32 escape;
+		std::vector<std::string> keys;
+		int32 pressed;
+	} const cases[] = {
+	    {"Annulla", "OK", -1, {"Return"}, 1},
+	    {"Annulla", "OK", 0, {"Escape"}, 0},
+	    {"OK", nullptr, -1, {"Escape"}, 0},
+	    {"Annulla", "OK", -1, {"Escape", "Return"}, 1},
+	};
+	for (const auto& test : cases) {
+		std::string name = std::string(test.button0) + "/" +
+		                   (test.button1 != nullptr ? test.button1 : "") + ": " +
+		                   ::testing::PrintToString(test.keys);
+		std::future<int32> answered =
+		    GoAlert("SaveOpenError", "Impossibile aprire il file /tmp/a&b@c.", test.button0,
+		            test.button1, test.escape);
+		ASSERT_NE(User().WaitForDrawn("SaveOpenError"), 0u) << name;
+		for (const std::string& key : test.keys)
+			ASSERT_TRUE(User().Key("SaveOpenError", key)) << name;
+		ASSERT_EQ(answered.wait_for(kWait), std::future_status::ready) << name;
+		EXPECT_EQ(answered.get(), test.pressed) << name;
+		ASSERT_TRUE(User().WaitForScreen());
+	}
 }
 
 TEST_F(FltkDialogs, AFilePanelShowsTheProgramsLabelsAndSendsTheChosenEntry)

@@ -117,6 +117,9 @@ enum class WindowKind {
 struct AlertState {
 	std::string text;
 	std::vector<std::string> buttons;
+	// Per button, the key (a byte of a key-down) that presses it; 0 for
+	// none.
+	std::vector<char> shortcuts;
 	alert_type type = B_INFO_ALERT;
 	button_width buttonWidth = B_WIDTH_AS_USUAL;
 };
