@@ -201,14 +201,26 @@ void
 FltkFilePanel::_ConfirmSave()
 {
 	std::string name = fName->value();
-	entry_ref folder;
-	if (name.empty() || name.find('/') != std::string::npos ||
-	    get_ref_for_path(fFolder.c_str(), &folder) != B_OK) {
+	std::string folder = fFolder;
+	// A typed path: a folder opens; anything else is the name in its
+	// folder.
+	if (name.find('/') != std::string::npos) {
+		std::string path = _PathOf(name);
+		if (IsFolder(path)) {
+			_List(path);
+			fName->value("");
+			return;
+		}
+		folder = Above(path);
+		name = path.substr(path.find_last_of('/') + 1);
+	}
+	entry_ref directory;
+	if (name.empty() || get_ref_for_path(folder.c_str(), &directory) != B_OK) {
 		fl_beep();
 		return;
 	}
 	BMessage confirm(kMsgPanelConfirmed);
-	confirm.AddRef("directory", &folder);
+	confirm.AddRef("directory", &directory);
 	confirm.AddString("name", name.c_str());
 	Post(&confirm);
 }
@@ -227,8 +239,6 @@ FltkFilePanel::_Chosen() const
 	return chosen;
 }
 
-// A name in the folder shown, or a whole path; a folder's trailing '/'
-// goes.
 std::string
 FltkFilePanel::_PathOf(const std::string& name) const
 {

@@ -8,7 +8,8 @@
 // a panel that does not take folders opens it instead; entries that do not
 // suit the panel's node flavours, or several in a single-selection panel,
 // are refused with a beep. Save panels take the name in the field (a click
-// on a file copies its name there) and the folder shown. Cancel, the close
+// on a file copies its name there) and the folder shown; a path typed there
+// opens the folder it names, or names the file and its folder. Cancel, the close
 // box and Escape cancel. Hiding after a choice is the kit's business.
 #ifndef FLTK_FILE_PANEL_H
 #define FLTK_FILE_PANEL_H

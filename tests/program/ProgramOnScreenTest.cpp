@@ -7,6 +7,7 @@
 // The program stores its settings on its executable when its window
 // closes, so these tests have a test program of their own.
 #include <Application.h>
+#include <Button.h>
 #include <LooperList.h>
 
 #include <Version.h>
@@ -199,6 +200,47 @@ TEST_F(ProgramOnScreen, SaltaFileAndFermaCodificaEndHangingEncoders)
 	EXPECT_TRUE(WaitUntil([&] { return kill(second, 0) != 0; })) << "the stopped encoder runs on";
 	EXPECT_TRUE(WaitUntil([&] { return !IsShown(kProgress); }));
 	EXPECT_EQ(log.Records().size(), 2u) << "nothing started after the stop";
+}
+
+TEST_F(ProgramOnScreen, AddEncodeAndSaveWithTheKeyboardAlone)
+{
+	FakeEncoderLog log(folder / "encoder.log");
+	std::string wave = folder.WriteFile("brano.wav", "RIFF");
+	std::string list = folder / "lista.vfl";
+	Start(FAKE_ENCODER_PATH);
+
+	// The focus starts on "Esci", the first control; the next one that
+	// takes it is "Aggiungi...". The panel's name field is two on from its
+	// first control, and a path typed there is chosen with Enter.
+	for (const char* key : {"Tab", "Return"})
+		ASSERT_TRUE(User().Key(kMain, key));
+	ASSERT_TRUE(User().Key("Aggiungi file", "Tab"));
+	ASSERT_TRUE(User().Key("Aggiungi file", "Tab"));
+	ASSERT_TRUE(User().Type(wave));
+	ASSERT_TRUE(User().Key("Aggiungi file", "Return"));
+	ASSERT_TRUE(WaitUntil([&] {
+		bool enabled = false;
+		Locked([&] { enabled = window->encodeButton->IsEnabled(); });
+		return enabled;
+	}));
+	ASSERT_TRUE(User().WaitForScreen());
+
+	// Back on "Aggiungi...": "Codifica!" is the control before it.
+	for (const char* key : {"shift+Tab", "Return"})
+		ASSERT_TRUE(User().Key(kMain, key));
+	ASSERT_TRUE(WaitUntil([&] { return log.Records().size() == 1 && !IsEncoding(); }));
+	EXPECT_EQ(log.Records()[0].arguments, std::vector<std::string>{wave});
+
+	// F10 opens "Lista", whose second item is "Salva...".
+	for (const char* key : {"F10", "Down", "Down", "Return"})
+		ASSERT_TRUE(User().Key(kMain, key));
+	ASSERT_TRUE(User().Key("Salva lista", "Tab"));
+	ASSERT_TRUE(User().Key("Salva lista", "Tab"));
+	ASSERT_TRUE(User().Type(list));
+	ASSERT_TRUE(User().Key("Salva lista", "Return"));
+	std::vector<std::string> saved;
+	EXPECT_TRUE(WaitUntil([&] { return ListFile::Read(list.c_str(), &saved); }));
+	EXPECT_EQ(saved, std::vector<std::string>{wave});
 }
 
 // A person at the screen, for the program started as a process of its own,
