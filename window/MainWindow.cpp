@@ -478,7 +478,13 @@ MainWindow::_EndRun()
 	isEncoding = false;
 	currentIndex = 0;
 	fSlots.clear();
-	progressWindow->Hide();
+	// The hide reaches the screen before the report, not whenever the
+	// progress window's thread gets to it.
+	if (progressWindow->Lock()) {
+		progressWindow->Hide();
+		progressWindow->UpdateIfNeeded();
+		progressWindow->Unlock();
+	}
 	if (!fFailures.empty())
 		Alerts::Show("EncodeReport", EncodeReport::Text(fFailures, started).c_str());
 	fFailures.clear();
