@@ -158,10 +158,7 @@ VFApp::_EncoderQuit(BMessage* message)
 	    ref == mainWindow->encoderRef && message->FindInt32("be:team", &team) == B_OK &&
 	    message->FindInt32("be:exit", &how) == B_OK) {
 		// The last of what it wrote comes with its end.
-		const void* data;
-		ssize_t size;
-		if (message->FindData("be:data", B_RAW_TYPE, &data, &size) == B_OK)
-			mainWindow->EncoderWrote(team, static_cast<const char*>(data), (size_t)size);
+		_HandOutput(team, message);
 		mainWindow->EncoderQuit(team, how);
 	}
 	mainWindow->Unlock();
@@ -171,15 +168,20 @@ void
 VFApp::_EncoderOutput(BMessage* message)
 {
 	int32 team;
+	if (message->FindInt32("be:team", &team) != B_OK || !_LockMainWindow())
+		return;
+	_HandOutput(team, message);
+	mainWindow->Unlock();
+}
+
+// With the main window locked.
+void
+VFApp::_HandOutput(team_id team, BMessage* message)
+{
 	const void* data;
 	ssize_t size;
-	if (message->FindInt32("be:team", &team) != B_OK ||
-	    message->FindData("be:data", B_RAW_TYPE, &data, &size) != B_OK)
-		return;
-	if (!_LockMainWindow())
-		return;
-	mainWindow->EncoderWrote(team, static_cast<const char*>(data), (size_t)size);
-	mainWindow->Unlock();
+	if (message->FindData("be:data", B_RAW_TYPE, &data, &size) == B_OK)
+		mainWindow->EncoderWrote(team, static_cast<const char*>(data), (size_t)size);
 }
 
 bool

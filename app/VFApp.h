@@ -77,6 +77,8 @@ private:
 	void _ReadIcons(BBitmap* large, BBitmap* mini) const;
 	void _EncoderQuit(BMessage* message);
 	void _EncoderOutput(BMessage* message);
+	// Hands what an encoder wrote ("be:data") to the main window, if any.
+	void _HandOutput(team_id team, BMessage* message);
 
 	BMessenger fMainWindowMessenger;
 	const SettingsLocation fSettings;

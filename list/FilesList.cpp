@@ -190,14 +190,23 @@ FilesList::CountSelected()
 	return count;
 }
 
+std::vector<std::string>
+FilesList::Paths() const
+{
+	std::vector<std::string> paths;
+	paths.reserve((size_t)CountItems());
+	for (int32 index = 0; index < CountItems(); index++)
+		paths.push_back(static_cast<BStringItem*>(ItemAt(index))->Text());
+	return paths;
+}
+
 void
 FilesList::Save(const char* path)
 {
 	std::vector<std::string> paths;
 	{
 		BAutolock lock(mainWindow);
-		for (int32 index = 0; index < CountItems(); index++)
-			paths.push_back(static_cast<BStringItem*>(ItemAt(index))->Text());
+		paths = Paths();
 	}
 	switch (ListFile::Write(path, paths)) {
 		case ListFile::kSaved:

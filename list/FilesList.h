@@ -60,6 +60,8 @@ public:
 	// many files at once cost one pass, not one each.
 	void AddFiles(const std::vector<std::string>& paths);
 	int32 CountSelected();
+	// The entries' paths, in list order; with the main window locked.
+	std::vector<std::string> Paths() const;
 
 	void Save(const char* path);
 	void Open(const char* path);

@@ -408,14 +408,12 @@ MainWindow::_StartRun()
 	currentIndex = 0;
 	tabView->encoderView->OptionsBefore(optionsBefore);
 	tabView->encoderView->OptionsAfter(optionsAfter);
-	int32 encoders = std::clamp(App()->parallelEncoders, (int32)1, VFApp::kMaxParallelEncoders);
+	// ReadOptions() and PENC keep the setting within its range.
+	int32 encoders = App()->parallelEncoders;
 	fSlots.assign((size_t)encoders, Slot());
 	fFailures.clear();
 	fLaunchFailed = false;
-	std::vector<std::string> paths;
-	for (int32 index = 0; index < filesList->CountItems(); index++)
-		paths.push_back(static_cast<BStringItem*>(filesList->ItemAt(index))->Text());
-	fProgress.Begin(paths, system_time());
+	fProgress.Begin(filesList->Paths(), system_time());
 	isEncoding = true;
 	if (progressWindow->Lock()) {
 		progressWindow->SetEncoders(encoders);
