@@ -9,7 +9,7 @@
 using namespace BPrivate;
 
 FltkListView::FltkListView(int32 token)
-    : Fl_Browser(0, 0, 1, 1), FltkWidget(ViewKind::ListView, token), fAnchor(0), fCurrent(0)
+    : FltkSelectionBrowser(0, 0, 1, 1, kEnterSelects), FltkWidget(ViewKind::ListView, token)
 {
 	// Rows are file names, not FLTK's formatted lines.
 	format_char(0);
@@ -45,8 +45,7 @@ FltkListView::Show(const ViewState& state, const ViewState* parent)
 			add(row.c_str());
 		fRows = state.rows;
 	}
-	if (fCurrent > size() || fAnchor > size())
-		fAnchor = fCurrent = 0;
+	ForgetLinesGone();
 	deselect();
 	for (int32 row : state.selection)
 		select(row + 1, 1);
@@ -55,17 +54,7 @@ FltkListView::Show(const ViewState& state, const ViewState* parent)
 void
 FltkListView::draw()
 {
-	Fl_Browser::draw();
-	// FLTK marks the focus on the current row only; a list without one is
-	// marked as a whole.
-	if (Fl::focus() == this && value() == 0) {
-		int left;
-		int top;
-		int width;
-		int height;
-		bbox(left, top, width, height);
-		draw_focus(FL_NO_BOX, left, top, width, height);
-	}
+	FltkSelectionBrowser::draw();
 	if (FltkWindow* window = dynamic_cast<FltkWindow*>(this->window()))
 		window->NoteListDrawn();
 }
@@ -82,52 +71,8 @@ FltkListView::handle(int event)
 		case FL_PASTE:
 			SendDrop(FltkUriList::Paths(Fl::event_text() != nullptr ? Fl::event_text() : ""));
 			return 1;
-		case FL_KEYBOARD:
-			if (_Arrow())
-				return 1;
-			break;
-		case FL_FOCUS:
-		case FL_UNFOCUS:
-			redraw();
-			break;
-		case FL_PUSH: {
-			int used = Fl_Browser::handle(event);
-			fCurrent = value();
-			if (!Fl::event_state(FL_SHIFT) || fAnchor == 0)
-				fAnchor = fCurrent;
-			return used;
-		}
 	}
-	return Fl_Browser::handle(event);
-}
-
-bool
-FltkListView::_Arrow()
-{
-	int key = Fl::event_key();
-	if ((key != FL_Up && key != FL_Down) || Fl::event_state(FL_CTRL | FL_ALT) != 0)
-		return false;
-	int line = fCurrent == 0 ? (key == FL_Down ? 1 : size()) : fCurrent + (key == FL_Down ? 1 : -1);
-	if (line < 1 || line > size())
-		return true;
-	if (!Fl::event_state(FL_SHIFT) || type() != FL_MULTI_BROWSER || fAnchor == 0)
-		fAnchor = line;
-	_SelectTo(line);
-	_Selected(this, nullptr);
-	return true;
-}
-
-void
-FltkListView::_SelectTo(int line)
-{
-	deselect();
-	int step = line >= fAnchor ? 1 : -1;
-	// In a multiple selection list FLTK's current line is the one selected
-	// last.
-	for (int selected = fAnchor; selected != line + step; selected += step)
-		select(selected, 1);
-	fCurrent = line;
-	make_visible(line);
+	return FltkSelectionBrowser::handle(event);
 }
 
 void
