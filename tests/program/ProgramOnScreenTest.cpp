@@ -40,6 +40,7 @@
 #include "tests/support/WaveFile.h"
 #include "tests/support/WindowManager.h"
 #include "tests/support/XvfbServer.h"
+#include "window/Commands.h"
 #include "window/MainWindow.h"
 
 using BPrivate::LooperList;
@@ -241,6 +242,56 @@ TEST_F(ProgramOnScreen, AddEncodeAndSaveWithTheKeyboardAlone)
 	std::vector<std::string> saved;
 	EXPECT_TRUE(WaitUntil([&] { return ListFile::Read(list.c_str(), &saved); }));
 	EXPECT_EQ(saved, std::vector<std::string>{wave});
+}
+
+TEST_F(ProgramOnScreen, EveryPanelOpensWhereItWasLeft)
+{
+	std::string left = folder / "lasciata";
+	ASSERT_EQ(mkdir(left.c_str(), 0755), 0);
+	folder.WriteFile("lasciata/brano.wav", "RIFF");
+	folder.WriteFile("lasciata/oggenc", "#!/bin/sh\n");
+	WriteList("lasciata/lista.vfl", {"/elenco.wav"});
+	Start(FAKE_ENCODER_PATH);
+	auto listed = [&](const std::string& path) {
+		std::vector<std::string> paths;
+		Locked([&] { paths = window->filesList->Paths(); });
+		return std::find(paths.begin(), paths.end(), path) != paths.end();
+	};
+	const struct {
+		const char* title;
+		uint32 command;
+		const char* name;
+		std::function<bool()> chosen;
+	} panels[] = {
+	    {"Aggiungi file", ADDF, "brano.wav", [&] { return listed(left + "/brano.wav"); }},
+	    {"Apri lista", OPLS, "lista.vfl", [&] { return listed("/elenco.wav"); }},
+	    {"Salva lista", SVLS, "salvata.vfl",
+	     [&] { return access((left + "/salvata.vfl").c_str(), F_OK) == 0; }},
+	    {"Posizione di Oggenc", LOCG, "oggenc",
+	     [&] {
+		     std::string location;
+		     Locked([&] { location = app->encoderLocation; });
+		     return location == left + "/oggenc";
+	     }},
+	};
+	for (const auto& panel : panels) {
+		// Shown as the program shows it, left in another folder...
+		ASSERT_EQ(window->PostMessage(panel.command), B_OK) << panel.title;
+		ASSERT_NE(User().WaitForDrawn(panel.title), 0u) << panel.title;
+		ASSERT_TRUE(User().ClickLabel(panel.title, "Nome:")) << panel.title;
+		ASSERT_TRUE(User().Type(left)) << panel.title;
+		ASSERT_TRUE(User().Key(panel.title, "Return")) << panel.title;
+		ASSERT_TRUE(User().Key(panel.title, "Escape")) << panel.title;
+		ASSERT_TRUE(WaitUntil([&] { return !IsShown(panel.title); })) << panel.title;
+		// ...and shown again: a bare name is one in that folder.
+		ASSERT_EQ(window->PostMessage(panel.command), B_OK) << panel.title;
+		ASSERT_NE(User().WaitForDrawn(panel.title), 0u) << panel.title;
+		ASSERT_TRUE(User().ClickLabel(panel.title, "Nome:")) << panel.title;
+		ASSERT_TRUE(User().Type(panel.name)) << panel.title;
+		ASSERT_TRUE(User().Key(panel.title, "Return")) << panel.title;
+		ASSERT_TRUE(WaitUntil(panel.chosen)) << panel.title;
+		ASSERT_TRUE(WaitUntil([&] { return !IsShown(panel.title); })) << panel.title;
+	}
 }
 
 // A person at the screen, for the program started as a process of its own,
