@@ -1,8 +1,11 @@
 // screen_tour: runs the program's application object on the real screen
 // (DISPLAY), at the factor the desktop or VORLIX_SCALE asks for, and shows
 // each tab of its main window, the progress window with one encoder and
-// with two, a stop alert and the report of a run in which files failed. Of
-// each it checks that every text fits its place, printing the ones that do
+// with two, the "Aggiungi file" panel on a folder of sample files, a stop
+// alert and the report of a run in which files failed. It runs in a home
+// folder of its own (HOME and XDG_CONFIG_HOME), with the places and the
+// sample files the panel shows, and removes it once the panel is seen. Of
+// each window it checks that every text fits its place, printing the ones that do
 // not ("overflow: ..."); given a folder, it saves a screenshot of each there
 // too (for scripts/screenshots), with the suffix given at the end of the
 // files' names. It prints how long the main window took to come on the
@@ -10,13 +13,19 @@
 // fits.
 #include <Alert.h>
 #include <Autolock.h>
+#include <FilePanel.h>
 #include <LooperList.h>
 #include <StatusBar.h>
 #include <StringView.h>
 
 #include <Version.h>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -24,6 +33,7 @@
 #include "app/VFApp.h"
 #include "encode/EncodeReport.h"
 #include "encode/ProgressWindow.h"
+#include "list/FilesView.h"
 #include "tests/support/ApplicationThread.h"
 #include "tests/support/Command.h"
 #include "window/MainWindow.h"
@@ -83,6 +93,50 @@ Visit(FltkDisplay& display, const char* title, const Shots& shots, const std::st
 	return overflows->empty();
 }
 
+// Writes the file (empty when size is 0) and gives it a fixed date, so
+// that the pictures stay the same from one run to the next.
+void
+Sample(const std::filesystem::path& path, std::uintmax_t size, bool folder = false)
+{
+	if (folder) {
+		std::filesystem::create_directories(path);
+	} else {
+		std::ofstream{path};
+		std::filesystem::resize_file(path, size);
+	}
+	// 8 December 2026, 17:40 UTC.
+	const timespec changed[2] = {{1796751600, 0}, {1796751600, 0}};
+	utimensat(AT_FDCWD, path.c_str(), changed, 0);
+}
+
+// A home folder of a new temporary folder with a music folder of a few
+// sample files and a folder, a desktop folder and a bookmark, made the
+// user's home and configuration folder before anything reads them.
+std::filesystem::path
+SampleHome()
+{
+	std::string pattern = (std::filesystem::temp_directory_path() / "screen_tour.XXXXXX").string();
+	std::filesystem::path home = mkdtemp(pattern.data());
+	std::filesystem::path music = home / "Musica";
+	std::filesystem::create_directories(home / ".config/gtk-3.0");
+	std::ofstream(home / ".config/user-dirs.dirs")
+	    << "XDG_DESKTOP_DIR=\"$HOME/Scrivania\"\nXDG_MUSIC_DIR=\"$HOME/Musica\"\n";
+	std::ofstream(home / ".config/gtk-3.0/bookmarks")
+	    << "file://" << (home / "Podcast").string() << " Podcast\n";
+	Sample(home / "Scrivania", 0, true);
+	Sample(home / "Podcast", 0, true);
+	Sample(music / "Concerti", 0, true);
+	Sample(music / "01 - Primo brano.wav", 42336044);
+	Sample(music / "02 - Secondo brano.wav", 31752044);
+	Sample(music / "03 - Terzo brano.wav", 52920044);
+	Sample(music / "copertina.png", 183412);
+	Sample(music / ".directory", 52);
+	Sample(music, 0, true);
+	setenv("HOME", home.c_str(), 1);
+	setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
+	return home;
+}
+
 } // namespace
 
 int
@@ -93,18 +147,23 @@ main(int argc, char** argv)
 		return 2;
 	}
 	Shots shots{argc > 1 ? argv[1] : "", argc > 2 ? argv[2] : ""};
+	// Before any thread starts, since it changes the environment.
+	std::filesystem::path home = SampleHome();
 	std::string error;
 	std::unique_ptr<FltkDisplay> display = FltkDisplay::Open(&error);
 	if (display == nullptr) {
 		fprintf(stderr, "%s\n", error.c_str());
+		std::filesystem::remove_all(home);
 		return 1;
 	}
 	Display::SetCurrent(display.get());
 
 	ApplicationThread application([] { return new VFApp(); });
 	auto drawn = WaitForDrawn(*display, kMainTitle);
-	if (!drawn)
+	if (!drawn) {
+		std::filesystem::remove_all(home);
 		return 1;
+	}
 	printf("main window drawn %lld ms after the screen opened\n",
 	       (long long)drawn->firstDrawn / 1000);
 	MainWindow* main = static_cast<VFApp*>(application.Application())->mainWindow;
@@ -138,6 +197,13 @@ main(int argc, char** argv)
 	}
 	done = Visit(*display, "Stato della codifica", shots, "progress-2") && done;
 	progress->Hide();
+
+	BFilePanel* add = main->tabView->filesView->addPanel;
+	add->SetPanelDirectory((home / "Musica").c_str());
+	add->Show();
+	done = Visit(*display, "Aggiungi file", shots, "add-panel") && done;
+	add->Hide();
+	std::filesystem::remove_all(home);
 
 	std::string report = EncodeReport::Text(
 	    {{"/home/utente/Musica/note.txt",
