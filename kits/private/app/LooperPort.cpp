@@ -61,25 +61,37 @@ LooperPort::CountLocks() const
 status_t
 LooperPort::Post(const BMessage& message, int32 target)
 {
-	return _Push(Envelope{message, target});
+	Envelope envelope{message, target};
+	{
+		std::scoped_lock lock(fMutex);
+		if (!_Push(std::move(envelope)))
+			return B_BAD_VALUE;
+	}
+	// Past the mutex, so that the looper's thread, once woken, does not
+	// find it still held. The caller holds the port, so it is still there.
+	fQueued.notify_one();
+	return B_OK;
 }
 
 void
 LooperPort::PostQuit()
 {
-	_Push(Envelope{BMessage(), fToken, true});
+	// Under the mutex: once the quit is taken, the looper, and with it the
+	// port, may go.
+	Envelope quit{BMessage(), fToken, true};
+	std::scoped_lock lock(fMutex);
+	if (_Push(std::move(quit)))
+		fQueued.notify_one();
 }
 
-status_t
+bool
 LooperPort::_Push(Envelope envelope)
 {
-	std::scoped_lock lock(fMutex);
 	if (fClosed)
-		return B_BAD_VALUE;
+		return false;
 	fQueue.push_back(std::move(envelope));
 	fPosted++;
-	fChanged.notify_all();
-	return B_OK;
+	return true;
 }
 
 void
@@ -112,7 +124,7 @@ bool
 LooperPort::Next(Envelope* envelope)
 {
 	std::unique_lock lock(fMutex);
-	fChanged.wait(lock, [this] { return fClosed || !fQueue.empty(); });
+	fQueued.wait(lock, [this] { return fClosed || !fQueue.empty(); });
 	if (fClosed)
 		return false;
 	*envelope = std::move(fQueue.front());
@@ -178,6 +190,7 @@ LooperPort::Close()
 		dropped.swap(fQueue);
 		// With a message in hand, Done() does it.
 		_Unwatch();
+		fQueued.notify_all();
 		fChanged.notify_all();
 	}
 }

@@ -85,7 +85,8 @@ public:
 	void WaitFinished();
 
 private:
-	status_t _Push(Envelope envelope);
+	// Under the mutex: queues it, false once closed.
+	bool _Push(Envelope envelope);
 	// Under the mutex: a closed port with no message in hand leaves the
 	// looper list's watch.
 	void _Unwatch();
@@ -95,6 +96,9 @@ private:
 	std::atomic<thread_id> fThread;
 
 	mutable std::mutex fMutex;
+	// The looper's thread waits on fQueued alone, so that the lock's comings
+	// and goings (another thread's Lock() and Unlock()) do not wake it.
+	std::condition_variable fQueued;
 	std::condition_variable fChanged;
 	thread_id fOwner;
 	int32 fOwnerCount;
