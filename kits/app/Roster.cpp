@@ -81,7 +81,7 @@ MakeErrorPipe(int ends[2])
 	return B_OK;
 }
 
-BRoster::BRoster() {}
+BRoster::BRoster() : fOutputWatchers(0) {}
 
 BRoster::~BRoster()
 {
@@ -189,10 +189,25 @@ BRoster::_Start(const char* path, bool searchPath, int argc, const char* const* 
 bool
 BRoster::_WantsOutput() const
 {
-	std::scoped_lock lock(fLock);
-	return std::any_of(fWatchers.begin(), fWatchers.end(), [](const Watcher& watcher) {
-		return (watcher.events & B_REQUEST_OUTPUT) != 0;
-	});
+	return fOutputWatchers.load() > 0;
+}
+
+// Under the watchers' lock.
+std::vector<BRoster::Watcher>::iterator
+BRoster::_FindWatcher(const BMessenger& target) const
+{
+	return std::find_if(fWatchers.begin(), fWatchers.end(),
+	                    [&](const Watcher& watcher) { return watcher.target == target; });
+}
+
+// Under the watchers' lock.
+void
+BRoster::_CountOutputWatchers() const
+{
+	fOutputWatchers =
+	    (int32)std::count_if(fWatchers.begin(), fWatchers.end(), [](const Watcher& watcher) {
+		    return (watcher.events & B_REQUEST_OUTPUT) != 0;
+	    });
 }
 
 // The watcher's thread starts with the first child.
@@ -215,18 +230,22 @@ BRoster::_Watcher() const
 void
 BRoster::_ChildEnded(team_id child, int32 how, const std::string& lastOutput) const
 {
-	std::scoped_lock lock(fLock);
-	auto found = fChildren.find(child);
-	if (found == fChildren.end())
-		return;
-	Child ended = found->second;
-	fChildren.erase(found);
+	Child ended;
+	{
+		std::scoped_lock lock(fLock);
+		auto found = fChildren.find(child);
+		if (found == fChildren.end())
+			return;
+		ended = found->second;
+		fChildren.erase(found);
+	}
 	if (!ended.announce)
 		return;
 	BMessage notice(B_SOME_APP_QUIT);
 	notice.AddRef("be:ref", &ended.ref);
 	notice.AddInt32("be:team", child);
 	notice.AddInt32("be:exit", how);
+	std::scoped_lock lock(fWatchersLock);
 	for (const Watcher& watcher : fWatchers) {
 		bool quit = (watcher.events & B_REQUEST_QUIT) != 0;
 		bool wantsOutput = (watcher.events & B_REQUEST_OUTPUT) != 0 && !lastOutput.empty();
@@ -246,10 +265,10 @@ BRoster::_ChildEnded(team_id child, int32 how, const std::string& lastOutput) co
 void
 BRoster::_ChildOutput(team_id child, const char* data, size_t size) const
 {
-	std::scoped_lock lock(fLock);
 	BMessage output(B_SOME_APP_OUTPUT);
 	output.AddInt32("be:team", child);
 	output.AddData("be:data", B_RAW_TYPE, data, (ssize_t)size);
+	std::scoped_lock lock(fWatchersLock);
 	for (const Watcher& watcher : fWatchers) {
 		if ((watcher.events & B_REQUEST_OUTPUT) != 0)
 			watcher.target.SendMessage(&output);
@@ -261,25 +280,24 @@ BRoster::StartWatching(BMessenger target, uint32 events) const
 {
 	if (!target.IsValid())
 		return B_BAD_VALUE;
-	std::scoped_lock lock(fLock);
-	for (Watcher& watcher : fWatchers) {
-		if (watcher.target == target) {
-			watcher.events = events;
-			return B_OK;
-		}
-	}
-	fWatchers.push_back(Watcher{target, events});
+	std::scoped_lock lock(fWatchersLock);
+	auto found = _FindWatcher(target);
+	if (found != fWatchers.end())
+		found->events = events;
+	else
+		fWatchers.push_back(Watcher{target, events});
+	_CountOutputWatchers();
 	return B_OK;
 }
 
 status_t
 BRoster::StopWatching(BMessenger target) const
 {
-	std::scoped_lock lock(fLock);
-	auto found = std::find_if(fWatchers.begin(), fWatchers.end(),
-	                          [&](const Watcher& watcher) { return watcher.target == target; });
+	std::scoped_lock lock(fWatchersLock);
+	auto found = _FindWatcher(target);
 	if (found == fWatchers.end())
 		return B_BAD_VALUE;
 	fWatchers.erase(found);
+	_CountOutputWatchers();
 	return B_OK;
 }

@@ -35,12 +35,14 @@
 // error.
 //
 // Notices are sent with the watchers' lock held, so none arrives for a
-// messenger after StopWatching() has returned.
+// messenger after StopWatching() has returned. Starting a program does not
+// take that lock.
 //
 // Thread safety: every member may be called from any thread.
 #ifndef _ROSTER_H
 #define _ROSTER_H
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -122,7 +124,7 @@ public:
 private:
 	struct Child {
 		entry_ref ref;
-		bool announce;
+		bool announce = false;
 	};
 	struct Watcher {
 		BMessenger target;
@@ -132,14 +134,22 @@ private:
 	status_t _Start(const char* path, bool searchPath, int argc, const char* const* argv,
 	                const entry_ref* ref, bool announce, team_id* team) const;
 	bool _WantsOutput() const;
+	std::vector<Watcher>::iterator _FindWatcher(const BMessenger& target) const;
+	void _CountOutputWatchers() const;
 	BPrivate::ChildWatcher* _Watcher() const;
 	void _ChildEnded(team_id child, int32 how, const std::string& lastOutput) const;
 	void _ChildOutput(team_id child, const char* data, size_t size) const;
 
+	// fLock guards the children and the watcher's thread, fWatchersLock the
+	// watching messengers. A notice is sent under the second only, so that
+	// the thread it wakes can start the next child at once.
 	mutable std::mutex fLock;
 	mutable std::map<team_id, Child> fChildren;
-	mutable std::vector<Watcher> fWatchers;
 	mutable std::unique_ptr<BPrivate::ChildWatcher> fChildWatcher;
+	mutable std::mutex fWatchersLock;
+	mutable std::vector<Watcher> fWatchers;
+	// How many of them want output, read without the lock by Launch().
+	mutable std::atomic<int32> fOutputWatchers;
 };
 
 // The process's roster; never destroyed, so that children started late in
