@@ -1,8 +1,6 @@
 #include "ProgramSession.h"
 
-#include <chrono>
 #include <cstring>
-#include <thread>
 
 #include <LooperList.h>
 #include <Version.h>
@@ -95,18 +93,19 @@ ProgramSession::Locked(const std::function<void()>& action)
 bool
 ProgramSession::WaitForRunEnd(int64_t timeout)
 {
-	auto deadline = std::chrono::steady_clock::now() + std::chrono::microseconds(timeout);
-	auto encoding = [&] {
+	bigtime_t deadline = system_time() + timeout;
+	for (;;) {
+		// Counted before the check: a run ends by hiding the progress
+		// window, an update that comes after isEncoding is false.
+		int32 updates = fDisplay.UpdateCount();
 		if (!fWindow->Lock())
 			return false;
-		bool running = fWindow->isEncoding;
+		bool encoding = fWindow->isEncoding;
 		fWindow->Unlock();
-		return running;
-	};
-	while (encoding()) {
-		if (std::chrono::steady_clock::now() > deadline)
+		if (!encoding)
+			return fUser.WaitIdle();
+		bigtime_t left = deadline - system_time();
+		if (left <= 0 || !fDisplay.WaitForUpdate(updates, left))
 			return false;
-		std::this_thread::sleep_for(std::chrono::milliseconds(5));
 	}
-	return fUser.WaitIdle();
 }

@@ -42,10 +42,11 @@ public:
 	// Runs the action with the main window locked, once the program is
 	// idle.
 	void Locked(const std::function<void()>& action);
-	// Checks every 5 ms, within the bound (microseconds), whether the run
-	// has ended: encoders end outside any message loop. The check only
-	// locks the main window for a moment, so as not to hold up the run it
-	// waits for, nor to add to the CPU the program takes.
+	// Waits, within the bound (microseconds), for the run to end: encoders
+	// end outside any message loop, so it cannot wait for idleness. It
+	// checks again at each display update (a few times a second), locking
+	// the main window only for a moment, so as not to hold up the run it
+	// waits for, nor to wake the program's threads.
 	bool WaitForRunEnd(int64_t timeout);
 
 private:

@@ -88,6 +88,14 @@ HeadlessDisplay::UpdateCount() const
 	return fUpdateCount;
 }
 
+bool
+HeadlessDisplay::WaitForUpdate(int32 count, bigtime_t timeout) const
+{
+	std::unique_lock lock(fLock);
+	return fChanged.wait_for(lock, std::chrono::microseconds(timeout),
+	                         [&] { return fUpdateCount > count; });
+}
+
 std::vector<WindowState>
 HeadlessDisplay::Windows() const
 {

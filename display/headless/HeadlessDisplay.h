@@ -53,6 +53,9 @@ public:
 
 	// How many updates have arrived so far.
 	int32 UpdateCount() const;
+	// Waits until more than count updates have arrived; false when the
+	// timeout (microseconds) runs out first.
+	bool WaitForUpdate(int32 count, bigtime_t timeout) const;
 
 	// Every window the display knows, shown or not, in order of creation.
 	std::vector<BPrivate::WindowState> Windows() const;
