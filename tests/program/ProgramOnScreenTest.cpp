@@ -310,14 +310,19 @@ public:
 	}
 
 	// The X window of that title once it is shown; empty when none comes.
+	// xdotool ends with an X error when a window goes while it looks
+	// through them (a hidden FLTK window is destroyed), so a failed search
+	// is tried again.
 	static std::string
 	Window(const std::string& title)
 	{
 		std::string found;
-		if (Command::Run(
-		        {"xdotool", "search", "--sync", "--onlyvisible", "--name", "^" + title + "$"},
-		        &found, {}, MessageLog::kTimeout / 1000000) != 0)
-			return "";
+		WaitUntil([&] {
+			found.clear();
+			return Command::Run({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"},
+			                    &found) == 0 &&
+			       !found.empty();
+		});
 		return found.substr(0, found.find('\n'));
 	}
 
