@@ -4,8 +4,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
-static std::string
-HomeDirectory()
+std::string
+XdgDirectories::Home()
 {
 	const char* home = getenv("HOME");
 	if (home != nullptr && home[0] == '/')
@@ -21,7 +21,7 @@ AbsoluteVariable(const char* name, const char* fallbackBelowHome)
 	const char* value = getenv(name);
 	if (value != nullptr && value[0] == '/')
 		return value;
-	return HomeDirectory() + fallbackBelowHome;
+	return XdgDirectories::Home() + fallbackBelowHome;
 }
 
 std::string

@@ -8,6 +8,9 @@
 
 class XdgDirectories {
 public:
+	// $HOME when it is absolute, else the home folder of the user's
+	// account.
+	static std::string Home();
 	// $XDG_DATA_HOME, else ~/.local/share.
 	static std::string DataHome();
 	// $XDG_CONFIG_HOME, else ~/.config.

@@ -1,11 +1,11 @@
 #include "FltkPlaces.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "FltkFolderEntries.h"
 #include "FltkUriList.h"
+#include "XdgDirectories.h"
 
 namespace {
 
@@ -54,10 +54,7 @@ FltkPlaces::Find(const std::string& home, const std::string& config)
 std::vector<FltkPlaces::Place>
 FltkPlaces::OfUser()
 {
-	const char* home = getenv("HOME");
-	const char* config = getenv("XDG_CONFIG_HOME");
-	std::string homePath = home != nullptr ? home : "";
-	return Find(homePath, config != nullptr && *config == '/' ? config : homePath + "/.config");
+	return Find(XdgDirectories::Home(), XdgDirectories::ConfigHome());
 }
 
 std::string
