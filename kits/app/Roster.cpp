@@ -16,8 +16,10 @@
 #include <Message.h>
 
 #include <ChildWatcher.h>
+#include <StartProcessor.h>
 
 using BPrivate::ChildWatcher;
+using BPrivate::StartProcessor;
 
 extern char** environ;
 
@@ -30,11 +32,12 @@ app_info::app_info() : thread(-1), team(-1), port(-1), flags(B_MULTIPLE_LAUNCH),
 // Starts path with argv (ended by a null entry) as a child with only the
 // standard descriptors, an empty signal mask, default handling of the
 // signals a parent commonly catches or ignores, and a process group of its
-// own. With an error pipe (its write end), that is the child's standard
-// error, and SIGPIPE stays blocked in it. glibc reports a failed exec as
-// posix_spawn's result.
+// own, started on processor (when it is not -1). With an error pipe (its
+// write end), that is the child's standard error, and SIGPIPE stays
+// blocked in it. glibc reports a failed exec as posix_spawn's result.
 static int
-Spawn(const char* path, bool searchPath, char* const* argv, int errorPipe, pid_t* child)
+Spawn(const char* path, bool searchPath, char* const* argv, int errorPipe, int32 processor,
+      pid_t* child)
 {
 	posix_spawn_file_actions_t actions;
 	posix_spawnattr_t attributes;
@@ -58,8 +61,11 @@ Spawn(const char* path, bool searchPath, char* const* argv, int errorPipe, pid_t
 	posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF |
 	                                          POSIX_SPAWN_SETPGROUP);
 
+	StartProcessor start(processor);
 	int error = searchPath ? posix_spawnp(child, path, &actions, &attributes, argv, environ)
 	                       : posix_spawn(child, path, &actions, &attributes, argv, environ);
+	if (error == 0)
+		start.Release(*child);
 	posix_spawnattr_destroy(&attributes);
 	posix_spawn_file_actions_destroy(&actions);
 	return error;
@@ -81,7 +87,7 @@ MakeErrorPipe(int ends[2])
 	return B_OK;
 }
 
-BRoster::BRoster() : fOutputWatchers(0) {}
+BRoster::BRoster() : fOutputWatchers(0), fLastProcessor(-1) {}
 
 BRoster::~BRoster()
 {
@@ -153,7 +159,8 @@ BRoster::_Start(const char* path, bool searchPath, int argc, const char* const* 
 			return status;
 	}
 	pid_t child;
-	int error = Spawn(path, searchPath, vector.data(), errorPipe[1], &child);
+	int error =
+	    Spawn(path, searchPath, vector.data(), errorPipe[1], fLastProcessor.load(), &child);
 	if (errorPipe[1] >= 0)
 		close(errorPipe[1]);
 	if (error != 0) {
@@ -230,6 +237,8 @@ BRoster::_Watcher() const
 void
 BRoster::_ChildEnded(team_id child, int32 how, const std::string& lastOutput) const
 {
+	// Read before the notice, which may start the next child.
+	fLastProcessor = StartProcessor::LastOf(child);
 	Child ended;
 	{
 		std::scoped_lock lock(fLock);

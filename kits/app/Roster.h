@@ -6,7 +6,9 @@
 // handling and a process group of its own (so that a terminal's Ctrl-C
 // reaches this program, which turns it into a quit request, and not the
 // children; and so that kill_team() ends whatever the child started).
-// Children keep running when this program quits.
+// Children keep running when this program quits. Each child starts on the
+// processor where the last one ended (StartProcessor), free to move from
+// there.
 //
 // One thread per roster watches the children it started and reaps exactly
 // those. When a program started by Launch(ref, argc, argv) ends, for any
@@ -150,6 +152,8 @@ private:
 	mutable std::vector<Watcher> fWatchers;
 	// How many of them want output, read without the lock by Launch().
 	mutable std::atomic<int32> fOutputWatchers;
+	// Where the last child ended: the next one starts there.
+	mutable std::atomic<int32> fLastProcessor;
 };
 
 // The process's roster; never destroyed, so that children started late in

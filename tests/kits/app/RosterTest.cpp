@@ -7,6 +7,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sched.h>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -149,9 +150,14 @@ TEST_F(Roster, PassesTheArgumentsAfterTheProgramsPath)
 	    << FakeEncoderLog::Describe(records[0].arguments);
 }
 
-TEST_F(Roster, ChildrenGetOnlyTheStandardDescriptorsAndAProcessGroupOfTheirOwn)
+TEST_F(Roster, ChildrenGetOnlyTheStandardDescriptorsAProcessGroupOfTheirOwnAndEveryProcessor)
 {
 	ASSERT_EQ(fRoster.StartWatching(fWatcher, B_REQUEST_QUIT), B_OK);
+	// Once a child has ended, the next one starts on its processor: that
+	// must leave neither the child nor the launching thread held there.
+	cpu_set_t own;
+	ASSERT_EQ(sched_getaffinity(0, sizeof(own), &own), 0);
+	ExpectNotice(*fNotices, 0, LaunchEncoder("exit"));
 	// A descriptor that an exec'd child would keep unless it is closed.
 	std::string marker = fDirectory.WriteFile("marker", "");
 	int leaky = open(marker.c_str(), O_RDONLY);
@@ -160,6 +166,12 @@ TEST_F(Roster, ChildrenGetOnlyTheStandardDescriptorsAndAProcessGroupOfTheirOwn)
 	unsetenv("FAKE_ENCODER_LOG");
 	team_id team = LaunchEncoder("hang");
 	close(leaky);
+	cpu_set_t child;
+	cpu_set_t launcher;
+	ASSERT_EQ(sched_getaffinity(team, sizeof(child), &child), 0);
+	ASSERT_EQ(sched_getaffinity(0, sizeof(launcher), &launcher), 0);
+	EXPECT_TRUE(CPU_EQUAL(&child, &own)) << CPU_COUNT(&child) << " of " << CPU_COUNT(&own);
+	EXPECT_TRUE(CPU_EQUAL(&launcher, &own)) << CPU_COUNT(&launcher) << " of " << CPU_COUNT(&own);
 
 	// Past the standard three, the child may only have a file open that
 	// its dynamic loader is reading: no pipe, event or process descriptor,
@@ -180,7 +192,7 @@ TEST_F(Roster, ChildrenGetOnlyTheStandardDescriptorsAndAProcessGroupOfTheirOwn)
 	closedir(folder);
 	EXPECT_EQ(getpgid(team), team);
 	EXPECT_EQ(kill_team(team), B_OK);
-	ExpectNotice(*fNotices, 0, team);
+	ExpectNotice(*fNotices, 1, team);
 }
 
 TEST_F(Roster, LaunchFailuresStartNothing)
