@@ -1,6 +1,7 @@
 // WindowManager: a light window manager (Debian's openbox) on the test's
 // screen (DISPLAY) from construction until deletion, which ends exactly
-// that process, by its id. IsReady() once it has taken the screen.
+// that process, by its id. IsReady() once it has taken the screen and
+// answers requests.
 #ifndef WINDOW_MANAGER_H
 #define WINDOW_MANAGER_H
 
@@ -24,6 +25,8 @@ public:
 	static std::string Property(const std::string& window, const std::string& name);
 
 private:
+	bool _AnswersRequests() const;
+
 	std::unique_ptr<ChildProcess> fProcess;
 	bool fReady;
 };
