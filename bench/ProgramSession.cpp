@@ -4,10 +4,10 @@
 
 #include <LooperList.h>
 #include <Version.h>
-#include <Window.h>
 
 #include "app/VFApp.h"
 #include "tests/support/MessageLog.h"
+#include "tests/support/OpenWindows.h"
 #include "window/MainWindow.h"
 
 using BPrivate::Display;
@@ -36,11 +36,7 @@ ProgramSession::~ProgramSession()
 {
 	fApplication.reset();
 	LooperList::WaitForIdle(MessageLog::kTimeout);
-	for (BLooper* looper : LooperList::Loopers()) {
-		BWindow* window = dynamic_cast<BWindow*>(looper);
-		if (window != nullptr && window->Lock())
-			window->Quit();
-	}
+	OpenWindows::QuitAll();
 	Display::SetCurrent(nullptr);
 }
 

@@ -1,10 +1,8 @@
 #include "HeadlessFixture.h"
 
-#include <LooperList.h>
-#include <Window.h>
+#include "OpenWindows.h"
 
 using BPrivate::Display;
-using BPrivate::LooperList;
 
 HeadlessFixture::HeadlessFixture() : user(display) {}
 
@@ -19,10 +17,6 @@ HeadlessFixture::TearDown()
 {
 	user.WaitIdle();
 	EXPECT_EQ(user.CountExpectedAlerts(), 0) << "expected alerts never came";
-	for (BLooper* looper : LooperList::Loopers()) {
-		BWindow* window = dynamic_cast<BWindow*>(looper);
-		if (window != nullptr && window->Lock())
-			window->Quit();
-	}
+	OpenWindows::QuitAll();
 	Display::SetCurrent(nullptr);
 }

@@ -3,7 +3,8 @@
 #include <chrono>
 
 #include <LooperList.h>
-#include <Window.h>
+
+#include "OpenWindows.h"
 
 using BPrivate::LooperList;
 
@@ -19,11 +20,7 @@ ScreenFixture::TearDown()
 {
 	if (ScreenSession::Screen() == nullptr)
 		return;
-	for (BLooper* looper : LooperList::Loopers()) {
-		BWindow* window = dynamic_cast<BWindow*>(looper);
-		if (window != nullptr && LooperList::Lock(window))
-			window->Quit();
-	}
+	OpenWindows::QuitAll();
 	EXPECT_TRUE(LooperList::WaitForIdle(MessageLog::kTimeout));
 	EXPECT_TRUE(Screen().Settle(MessageLog::kTimeout));
 }
