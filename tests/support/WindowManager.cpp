@@ -31,11 +31,7 @@ bool
 WindowManager::_AnswersRequests() const
 {
 	// The count comes after the name, also before the event loop.
-	auto desktops = [] {
-		std::string count;
-		return Command::Run({"xdotool", "get_num_desktops"}, &count) == 0 ? atoi(count.c_str())
-		                                                                    : 0;
-	};
+	auto desktops = [] { return atoi(Property("root", "_NET_NUMBER_OF_DESKTOPS").c_str()); };
 	int count = 0;
 	if (!Polling::WaitUntil([&] { return (count = desktops()) > 0; }, MessageLog::kTimeout))
 		return false;

@@ -2,13 +2,14 @@
 // run one after another take less time on the processor where the last one
 // ended, whose caches still hold the code they share, than each on another
 // (a batch of 1,000 encodes of a twentieth of a second: about a tenth less
-// time, the encoders' own processor time included). The kernel puts a new child on an idle processor other than its
-// parent's, so a program whose threads wake on either processor starts its
-// children on each in turn. While one is alive, the calling thread may only
-// run on the given processor, which the child inherits for its start;
-// Release() gives the child the thread's own processors back, and the
-// destructor the thread. So it is a hint for the start, never a pin: the
-// child is free to move as soon as it runs.
+// time, the encoders' own processor time included). The kernel puts a new
+// child on an idle processor other than its parent's, so a program whose
+// threads wake on either processor starts its children on each in turn.
+// While one is alive, the calling thread may only run on the given
+// processor, which the child inherits for its start; Release() gives the
+// child the thread's own processors back, and the destructor the thread.
+// So it is a hint for the start, never a pin: the child is free to move as
+// soon as it runs.
 #ifndef _START_PROCESSOR_H
 #define _START_PROCESSOR_H
 
